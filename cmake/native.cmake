@@ -1,0 +1,33 @@
+# The native test bed: the portable core under AddressSanitizer and UBSan, its
+# GoogleTest suite, the generator tools and the benchmarks.
+find_package(GTest REQUIRED)
+find_package(benchmark REQUIRED)
+find_package(Threads REQUIRED)
+find_package(JPEG REQUIRED)
+
+set(SORVANE_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+
+# The same sources twice: sanitized for the tests, optimised for the benchmarks.
+add_library(sorvane_core STATIC ${SORVANE_CORE_SOURCES})
+target_include_directories(sorvane_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(sorvane_core PUBLIC ${SORVANE_SANITIZERS} -Wall -Wextra)
+target_link_options(sorvane_core PUBLIC ${SORVANE_SANITIZERS})
+target_link_libraries(sorvane_core PUBLIC Threads::Threads JPEG::JPEG)
+
+add_library(sorvane_core_fast STATIC ${SORVANE_CORE_SOURCES})
+target_include_directories(sorvane_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(sorvane_core_fast PRIVATE -O2)
+target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG)
+
+file(GLOB SORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
+add_executable(native_tests ${SORVANE_NATIVE_TESTS})
+target_link_libraries(native_tests PRIVATE sorvane_core GTest::gtest GTest::gtest_main)
+add_test(NAME native_tests COMMAND native_tests)
+
+file(GLOB SORVANE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*_bench.cpp)
+if(SORVANE_BENCHMARKS)
+  add_executable(sorvane_bench ${SORVANE_BENCHMARKS})
+  target_link_libraries(sorvane_bench PRIVATE sorvane_core_fast benchmark::benchmark benchmark::benchmark_main)
+endif()
+
+add_subdirectory(tools)
