@@ -1,4 +1,6 @@
 list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/matrix_math.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/matrix_stack.cpp
 )
 list(APPEND SORVANE_WIN32_SOURCES
 )
