@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the fuzzers with clang in <builddir>, seeds them, and runs each for
+# <seconds>; exits non-zero when any of them finds a crash, leak or hang.
+# Usage: tests/fuzz/run.sh <builddir> <seconds>
+set -euo pipefail
+build=${1:?usage: run.sh <builddir> <seconds>}
+seconds=${2:?usage: run.sh <builddir> <seconds>}
+here=$(cd "$(dirname "$0")" && pwd)
+
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j2 >/dev/null
+"$build/make_seeds" "$build/seeds"
+
+status=0
+for name in jpeg dds bmp; do
+  corpus="$build/corpus/$name"
+  mkdir -p "$corpus"
+  seeds=("$build/seeds/$name")
+  [ -d "$here/corpus/$name" ] && seeds+=("$here/corpus/$name")
+  log="$build/fuzz_$name.log"
+  if "$build/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      -artifact_prefix="$build/crash-$name-" "$corpus" "${seeds[@]}" >"$log" 2>&1; then
+    echo "fuzz_$name: $(ls "$corpus" | wc -l) corpus entries, $(grep -o 'Done [0-9]* runs' "$log" | tail -1)"
+  else
+    echo "fuzz_$name FAILED; log $log:"
+    tail -40 "$log"
+    status=1
+  fi
+done
+exit $status
