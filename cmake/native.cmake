@@ -8,13 +8,13 @@ find_package(JPEG REQUIRED)
 set(SORVANE_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
 
 # The same sources twice: sanitized for the tests, optimised for the benchmarks.
-add_library(sorvane_core STATIC ${SORVANE_CORE_SOURCES})
+add_library(sorvane_core STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_NATIVE_SOURCES})
 target_include_directories(sorvane_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core PUBLIC ${SORVANE_SANITIZERS} -Wall -Wextra)
 target_link_options(sorvane_core PUBLIC ${SORVANE_SANITIZERS})
 target_link_libraries(sorvane_core PUBLIC Threads::Threads JPEG::JPEG)
 
-add_library(sorvane_core_fast STATIC ${SORVANE_CORE_SOURCES})
+add_library(sorvane_core_fast STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_NATIVE_SOURCES})
 target_include_directories(sorvane_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core_fast PRIVATE -O2)
 target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG)

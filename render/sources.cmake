@@ -1,4 +1,7 @@
 list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/device_recording.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frame_renderer.cpp
 )
 list(APPEND SORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/device_d3d8_win32.cpp
 )

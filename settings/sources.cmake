@@ -1,4 +1,6 @@
 list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
 )
 list(APPEND SORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/settings_store_win32.cpp
 )

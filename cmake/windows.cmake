@@ -1,0 +1,61 @@
+# The product: Sorvane.scr, a 32-bit Windows module, statically linked so that
+# it needs no MinGW DLL; and the Windows-side tests, run under Wine.
+include(ExternalProject)
+include(${CMAKE_SOURCE_DIR}/cmake/libjpeg-mingw.cmake)
+
+# The generators run on the build machine: build tools/ with the host compiler.
+set(SORVANE_GENERATED ${CMAKE_BINARY_DIR}/generated)
+ExternalProject_Add(host_tools
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
+  BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+  INSTALL_COMMAND ""
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images
+)
+add_custom_command(
+  OUTPUT ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
+  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${SORVANE_GENERATED}
+  DEPENDS host_tools
+)
+add_custom_target(generated_resources DEPENDS ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico)
+
+set(SORVANE_WIN_FLAGS -Wall -Wextra)
+set(SORVANE_WIN_LINK -static -static-libgcc -static-libstdc++)
+
+set(SORVANE_ENTRY ${CMAKE_SOURCE_DIR}/shell/main_win32.cpp)
+add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES})
+target_include_directories(sorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(sorvane_win PRIVATE ${SORVANE_WIN_FLAGS})
+target_compile_definitions(sorvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(sorvane_win PUBLIC sorvane_libjpeg user32 gdi32 shell32 advapi32)
+
+add_executable(Sorvane WIN32 ${SORVANE_ENTRY} ${CMAKE_SOURCE_DIR}/resources/Sorvane.rc)
+set_target_properties(Sorvane PROPERTIES SUFFIX ".scr")
+target_link_libraries(Sorvane PRIVATE sorvane_win)
+target_link_options(Sorvane PRIVATE ${SORVANE_WIN_LINK})
+add_dependencies(Sorvane generated_resources)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Sorvane.rc PROPERTIES
+  OBJECT_DEPENDS "${SORVANE_GENERATED}/preview.bmp;${SORVANE_GENERATED}/sorvane.ico;${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest")
+target_include_directories(Sorvane PRIVATE ${SORVANE_GENERATED} ${CMAKE_SOURCE_DIR}/resources)
+
+# GoogleTest for the Windows target, each test executable one Wine run.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+set(SORVANE_WINE ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh)
+
+file(GLOB SORVANE_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+add_executable(wine_tests ${SORVANE_WINE_TESTS})
+target_link_libraries(wine_tests PRIVATE sorvane_win gtest gtest_main)
+target_link_options(wine_tests PRIVATE ${SORVANE_WIN_LINK})
+add_dependencies(wine_tests Sorvane)
+add_test(NAME wine_tests COMMAND ${SORVANE_WINE} $<TARGET_FILE:wine_tests>)
+set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "SORVANE_SCR=$<TARGET_FILE:Sorvane>" TIMEOUT 600)
+
+file(GLOB SORVANE_E2E CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
+foreach(script ${SORVANE_E2E})
+  get_filename_component(name ${script} NAME_WE)
+  add_test(NAME e2e_${name} COMMAND bash ${script} $<TARGET_FILE:Sorvane> ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
+endforeach()

@@ -1,0 +1,38 @@
+#include "shell/calculation_thread.h"
+
+#include "shell/named_event.h"
+#include "shell/random.h"
+
+namespace sorvane {
+
+namespace {
+
+struct FinishedMark {
+  CalculationShared& shared;
+  ~FinishedMark() { shared.finished = true; }
+};
+
+}  // namespace
+
+uint32_t CalculationThreadMain(CalculationShared& shared) {
+  FinishedMark mark{shared};
+  NamedEvent start = NamedEvent::Open(kStartCalculationEvent);
+  NamedEvent stop = NamedEvent::Open(kStopCalculationEvent);
+  if (!start.valid() || !stop.valid()) return 0;
+
+  bool firstCycle = true;
+  for (;;) {
+    if (!start.Wait()) return 0;
+    if (shared.stopRequested) return 0;
+    if (firstCycle) {
+      SeedRandom(shared.seed);
+      firstCycle = false;
+    }
+    if (shared.cycle) shared.cycle();
+    stop.Set();
+  }
+}
+
+uint32_t CalculationSeed(uint32_t mainState) { return mainState * 0x9E3779B9u + 0x7F4A7C15u; }
+
+}  // namespace sorvane

@@ -1,0 +1,31 @@
+// The calculation thread's side of the frame handshake: it waits for
+// "StartCalculation", runs one cycle and answers with "StopCalculation".
+// It stops at the top of a cycle when asked, so that shutdown never has to
+// kill it in the middle of its work.
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+namespace sorvane {
+
+struct CalculationShared {
+  std::atomic<bool> stopRequested{false};
+  std::atomic<bool> finished{false};
+  // The thread's random sequence; written before the first start signal.
+  uint32_t seed = 1;
+  // One cycle's work, set before the thread is started.
+  std::function<void()> cycle;
+};
+
+// The thread procedure; returns 0 like every way out of it.
+uint32_t CalculationThreadMain(CalculationShared& shared);
+
+// How long shutdown waits for a running cycle to come to its end.
+constexpr uint32_t kCalculationStopTimeoutMs = 3000;
+
+// A seed for the calculation thread taken from the main generator's state,
+// scrambled so that the two threads do not draw the same sequence.
+uint32_t CalculationSeed(uint32_t mainState);
+
+}  // namespace sorvane

@@ -1,0 +1,137 @@
+// The main loop with its frame pacing, scene initialisation and release, and
+// the orderly shutdown of the saver.
+#include "render/d3d8_constants.h"
+#include "render/device_d3d8_win32.h"
+#include "scene/scene_device.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "shell/messages.h"
+#include "shell/saver_win32.h"
+
+namespace sorvane {
+
+namespace {
+constexpr uint32_t kClearColor = 0x165675;
+}  // namespace
+
+bool QSaver::InitScene() {
+  d3d_ = CreateRuntimeDirect3D(Direct3DCreateEntry());
+  if (!d3d_) {
+    sceneError_ = kSceneErrorDirect3D;
+    return false;
+  }
+  SceneDeviceSettings settings;
+  settings.useResolutionSetting = useResolutionSetting;
+  settings.resolution = ReadSettingInt(kSettingsSection, setting::Resolution, 0);
+  settings.antialiasing = ReadSettingInt(kSettingsSection, setting::Antialiasing, 0);
+  settings.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  settings.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  settings.window = mainWindow;
+  sceneError_ = CreateSceneDevice(*d3d_, settings, &device_);
+  if (sceneError_ != 0) return false;
+
+  renderer_ = std::make_unique<FrameRenderer>(*device_, startEvent_, stopEvent_, kClearColor);
+  pacer_.Start(GetTickCount());
+  return true;
+}
+
+void QSaver::ReleaseScene() {
+  renderingActive = false;
+  renderer_.reset();
+}
+
+void QSaver::MainLoop() {
+  if (renderingActive) {
+    if (!InitScene()) {
+      ShowWindow(mainWindow, SW_HIDE);
+      ShowCursor(TRUE);
+      MessageBoxA(mainWindow, SceneErrorMessage(sceneError_), kErrorTitle, MB_OK);
+      renderingActive = false;
+      return;
+    }
+  }
+  if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+  InitializeCriticalSection(&stateLock_);
+
+  MSG message = {};
+  if (mode == RunMode::Preview) {
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  } else {
+    while (message.message != WM_QUIT) {
+      if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+        continue;
+      }
+      PaceDecision pace = pacer_.Next(GetTickCount());
+      if (!pace.drawFrame) {
+        Sleep(pace.sleepMs);
+        continue;
+      }
+      if (renderingActive && renderer_) {
+        EnterCriticalSection(&stateLock_);
+        bool deviceUsable = renderer_->RenderFrame();
+        LeaveCriticalSection(&stateLock_);
+        if (!deviceUsable) RequestExit();
+      }
+    }
+  }
+  DeleteCriticalSection(&stateLock_);
+}
+
+bool QSaver::StopCalculationThread() {
+  if (!calcThread_) return true;
+  // Ask the thread to stop at the top of its next cycle and wake it; a cycle
+  // under way runs to its end first. Killing it instead could leave the
+  // process heap locked.
+  calc_->stopRequested = true;
+  startEvent_.Set();
+  return WaitForSingleObject(calcThread_, kCalculationStopTimeoutMs) == WAIT_OBJECT_0;
+}
+
+void QSaver::Shutdown() {
+  shutDown_ = true;
+  ShowCursor(TRUE);
+  renderingActive = false;
+
+  bool threadStopped = StopCalculationThread();
+  startEvent_.Close();
+  stopEvent_.Close();
+  // A thread that did not stop may still be using the scene: leave it to the
+  // end of the process rather than free it under the thread.
+  if (threadStopped) ReleaseScene();
+
+  if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
+
+  if (device_) {
+    device_->ResourceManagerDiscardBytes(0);
+    DisplayMode display;
+    if (!Failed(d3d_->GetAdapterDisplayMode(&display))) {
+      PresentParameters windowed;
+      windowed.backBufferFormat = display.format;
+      windowed.backBufferCount = 1;
+      windowed.swapEffect = D3DSWAPEFFECT_DISCARD;
+      windowed.windowed = true;
+      windowed.enableAutoDepthStencil = true;
+      windowed.autoDepthStencilFormat = D3DFMT_D16;
+      device_->Reset(windowed);
+    }
+    device_->Release();
+    device_ = nullptr;
+  }
+  if (d3d_) {
+    d3d_->Release();
+    d3d_ = nullptr;
+  }
+  FreeDirect3D();
+
+  ShowWindow(mainWindow, SW_HIDE);
+  DestroyWindow(mainWindow);
+  windowProcEnabled = false;
+  PostQuitMessage(0);
+}
+
+}  // namespace sorvane

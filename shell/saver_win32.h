@@ -1,0 +1,91 @@
+// The application object: everything a run of the saver owns on Windows, from
+// start-up through the windows and the main loop to shutdown.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "render/device.h"
+#include "render/frame_renderer.h"
+#include "shell/calculation_thread.h"
+#include "shell/displays.h"
+#include "shell/frame_pacer.h"
+#include "shell/instance_counts.h"
+#include "shell/mouse_exit.h"
+#include "shell/named_event.h"
+#include "shell/run_mode.h"
+
+namespace sorvane {
+
+class QSaver {
+ public:
+  explicit QSaver(HINSTANCE instance);
+  ~QSaver();
+
+  bool Startup();
+  void Run();
+  LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void RequestExit();
+
+  RunMode mode = RunMode::Saver;
+  HWND parentWindow = nullptr;
+  HINSTANCE instance = nullptr;
+  HWND mainWindow = nullptr;
+  std::vector<DisplayInfo> displays;
+  int width = 0;
+  int height = 0;
+  bool useResolutionSetting = false;
+  bool renderingActive = false;
+  bool initFailed = false;
+  bool cyrillicLocale = false;
+  float cameraSpeedFactor = 1.0f;
+  SceneCounts sceneCounts;
+
+ private:
+  void DetectLanguage();
+  void EnumerateDisplays();
+  bool StartCalculationThread();
+  bool CreateSaverWindows();
+  void PaintPreview(HWND window, HDC dc);
+  void MainLoop();
+  bool InitScene();
+  void ReleaseScene();
+  bool StopCalculationThread();
+  void Shutdown();
+
+  HANDLE calcThread_ = nullptr;
+  DWORD calcThreadId_ = 0;
+  NamedEvent startEvent_;
+  NamedEvent stopEvent_;
+  // Shared with the calculation thread; outlives this object if the thread
+  // could not be stopped.
+  CalculationShared* calc_ = new CalculationShared;
+  CRITICAL_SECTION stateLock_;
+  FramePacer pacer_;
+  MouseExitRule mouseExit_;
+  bool shutDown_ = false;
+  int sceneError_ = 0;
+  Direct3D* d3d_ = nullptr;
+  Device* device_ = nullptr;
+  std::unique_ptr<FrameRenderer> renderer_;
+};
+
+// Process-wide: the one application object, for the static window procedure.
+extern QSaver* theSaver;
+// While false, the static window procedure answers 0 to every message.
+extern bool windowProcEnabled;
+extern bool exitOnMouse;
+
+// d3d8.dll and its Direct3DCreate8 entry, loaded at run time.
+bool LoadDirect3D();
+void FreeDirect3D();
+void* Direct3DCreateEntry();
+
+// Opens a web page, or a mail address, with the shell's "open" verb.
+void OpenLink(const char* text);
+
+// Brings a window to the front, as the single-instance checks do.
+void ActivateWindow(HWND window);
+
+}  // namespace sorvane

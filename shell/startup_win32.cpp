@@ -1,0 +1,140 @@
+// Start-up: language, settings, command line, displays, the calculation thread,
+// the scene counts, Direct3D and the windows of the mode.
+#include <ctime>
+
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "shell/command_line.h"
+#include "shell/language.h"
+#include "shell/messages.h"
+#include "shell/random.h"
+#include "shell/saver_win32.h"
+
+namespace sorvane {
+
+namespace {
+
+constexpr const char* kSettingsWindowTitle = "Sorvane v2.9.3";
+
+std::string LocaleText(LCTYPE type) {
+  wchar_t wide[260] = {};
+  if (!GetLocaleInfoW(LOCALE_USER_DEFAULT, type, wide, 260)) return {};
+  std::string text;
+  for (const wchar_t* c = wide; *c; ++c) text.push_back(*c < 128 ? static_cast<char>(*c) : '?');
+  return text;
+}
+
+DWORD WINAPI CalculationThreadProc(LPVOID shared) {
+  return CalculationThreadMain(*static_cast<CalculationShared*>(shared));
+}
+
+[[noreturn]] void AskForDirectX() {
+  if (MessageBoxA(nullptr, kDirectXQuestion, kDirectXTitle, MB_ICONQUESTION | MB_YESNO) == IDYES)
+    OpenLink(kDirectXDownloadPage);
+  TerminateProcess(GetCurrentProcess(), 0);
+  ExitProcess(0);
+}
+
+}  // namespace
+
+void QSaver::DetectLanguage() {
+  cyrillicLocale = IsCyrillicLanguage(LocaleText(LOCALE_ILANGUAGE)) ||
+                   IsCyrillicLanguage(LocaleText(LOCALE_IDEFAULTLANGUAGE));
+}
+
+void QSaver::EnumerateDisplays() {
+  std::vector<AdapterRecord> adapters;
+  DISPLAY_DEVICEA device = {};
+  device.cb = sizeof device;
+  for (DWORD i = 0; EnumDisplayDevicesA(nullptr, i, &device, 0); ++i) {
+    AdapterRecord a;
+    a.adapterName = device.DeviceName;
+    a.description = device.DeviceString;
+    a.mirroring = device.StateFlags & DISPLAY_DEVICE_MIRRORING_DRIVER;
+    a.attachedToDesktop = device.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
+    a.primary = device.StateFlags & DISPLAY_DEVICE_PRIMARY_DEVICE;
+    DISPLAY_DEVICEA monitor = {};
+    monitor.cb = sizeof monitor;
+    if (EnumDisplayDevicesA(device.DeviceName, 0, &monitor, 0)) a.monitorDescription = monitor.DeviceString;
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    if (a.attachedToDesktop && EnumDisplaySettingsA(device.DeviceName, ENUM_CURRENT_SETTINGS, &mode)) {
+      a.modeX = mode.dmPosition.x;
+      a.modeY = mode.dmPosition.y;
+      a.modeWidth = static_cast<int32_t>(mode.dmPelsWidth);
+      a.modeHeight = static_cast<int32_t>(mode.dmPelsHeight);
+    } else {
+      a.attachedToDesktop = false;
+    }
+    adapters.push_back(a);
+    device = {};
+    device.cb = sizeof device;
+  }
+
+  std::vector<size_t> attached;
+  displays = BuildDisplayList(adapters, &attached);
+  for (size_t i : attached) {
+    const Rect& r = displays[i].rect;
+    RECT rect = {r.left, r.top, r.right, r.bottom};
+    displays[i].monitor = MonitorFromRect(&rect, MONITOR_DEFAULTTONULL);
+  }
+}
+
+bool QSaver::StartCalculationThread() {
+  calcThread_ = CreateThread(nullptr, 0, CalculationThreadProc, calc_, CREATE_SUSPENDED, &calcThreadId_);
+  if (!calcThread_) return false;
+  // The thread opens both events by name first thing, so they exist before it runs.
+  startEvent_ = NamedEvent::Create(kStartCalculationEvent);
+  stopEvent_ = NamedEvent::Create(kStopCalculationEvent);
+  if (!startEvent_.valid() || !stopEvent_.valid()) return false;
+  ResumeThread(calcThread_);
+  return true;
+}
+
+bool QSaver::Startup() {
+  DetectLanguage();
+  exitOnMouse = ReadSettingInt(kSettingsSection, setting::ExitOnMouse, 0) != 0;
+
+  CommandLine command = ParseCommandLine(GetCommandLineA());
+  mode = command.mode;
+  parentWindow = reinterpret_cast<HWND>(static_cast<uintptr_t>(command.parentWindow));
+  if (command.checkSettingsWindow) {
+    if (HWND open = FindWindowA(nullptr, kSettingsWindowTitle)) {
+      ActivateWindow(open);
+      TerminateProcess(GetCurrentProcess(), 0);
+    }
+  }
+  EnumerateDisplays();
+
+  if (mode == RunMode::Saver) {
+    if (!StartCalculationThread()) return false;
+    int fish = DetailLevelFromSetting(ReadSettingInt(kSettingsSection, setting::DetailLevelFish, 2));
+    int plant = DetailLevelFromSetting(ReadSettingInt(kSettingsSection, setting::DetailLevelPlant, 2));
+    int wreck = DetailLevelFromSetting(ReadSettingInt(kSettingsSection, setting::DetailLevelWreck, 2));
+    cameraSpeedFactor = CameraSpeedFactor(ReadSettingInt(kSettingsSection, setting::CamSpeed, 0));
+    sceneCounts = ScaleSceneCounts(fish, plant, wreck);
+    SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+    calc_->seed = CalculationSeed(RandomState());
+  }
+
+  switch (mode) {
+    case RunMode::Configure:
+      if (!LoadDirect3D()) AskForDirectX();
+      return true;
+    case RunMode::Saver:
+      if (!LoadDirect3D()) AskForDirectX();
+      break;
+    case RunMode::Password:
+      return true;
+    case RunMode::Preview:
+    case RunMode::Test:
+      break;
+  }
+  if (!CreateSaverWindows()) {
+    initFailed = true;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace sorvane

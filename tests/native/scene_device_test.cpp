@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "render/d3d8_constants.h"
+#include "render/device_recording.h"
+#include "render/frame_renderer.h"
+#include "render/state_cache.h"
+#include "scene/scene_device.h"
+
+namespace sorvane {
+
+TEST(SceneDevice, PresentParametersFollowTheSettings) {
+  SceneDeviceSettings s;
+  s.screenWidth = 1024;
+  s.screenHeight = 768;
+  s.resolution = 3;
+  s.antialiasing = 2;
+  PresentParameters desktop = ScenePresentParameters(s);
+  EXPECT_EQ(desktop.backBufferWidth, 1024u);
+  EXPECT_EQ(desktop.backBufferHeight, 768u);
+  EXPECT_EQ(desktop.backBufferFormat, D3DFMT_X8R8G8B8);
+  EXPECT_EQ(desktop.backBufferCount, 1u);
+  EXPECT_EQ(desktop.multiSampleType, D3DMULTISAMPLE_4_SAMPLES);
+  EXPECT_EQ(desktop.swapEffect, D3DSWAPEFFECT_DISCARD);
+  EXPECT_FALSE(desktop.windowed);
+  EXPECT_TRUE(desktop.enableAutoDepthStencil);
+  EXPECT_EQ(desktop.autoDepthStencilFormat, D3DFMT_D16);
+  EXPECT_EQ(desktop.presentationInterval, D3DPRESENT_INTERVAL_ONE);
+
+  s.useResolutionSetting = true;
+  PresentParameters set = ScenePresentParameters(s);
+  EXPECT_EQ(set.backBufferWidth, 1280u);
+  EXPECT_EQ(set.backBufferHeight, 1024u);
+}
+
+TEST(SceneDevice, SoftwareVertexProcessingIsTheFallbackThenErrorOne) {
+  RecordingDirect3D d3d;
+  Device* device = nullptr;
+  SceneDeviceSettings s;
+  s.screenWidth = 800;
+  s.screenHeight = 600;
+  EXPECT_EQ(CreateSceneDevice(d3d, s, &device), 0);
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(d3d.calls().back().args[1], D3DCREATE_HARDWARE_VERTEXPROCESSING);
+
+  RecordingDirect3D noHardware;
+  noHardware.Fail("CreateDevice", D3DERR_NOTAVAILABLE, 1);
+  EXPECT_EQ(CreateSceneDevice(noHardware, s, &device), 0);
+  EXPECT_EQ(noHardware.Count("CreateDevice"), 2u);
+  EXPECT_EQ(noHardware.calls().back().args[1], D3DCREATE_SOFTWARE_VERTEXPROCESSING);
+  EXPECT_EQ(noHardware.lastParameters.backBufferWidth, 800u);
+
+  RecordingDirect3D none;
+  none.Fail("CreateDevice", D3DERR_NOTAVAILABLE);
+  EXPECT_EQ(CreateSceneDevice(none, s, &device), kSceneErrorDevice);
+  EXPECT_EQ(device, nullptr);
+}
+
+TEST(StateCache, RepeatsCostNothingAndFailuresAreNotRemembered) {
+  RecordingDevice device;
+  StateCache cache;
+  cache.SetRenderStateCached(device, D3DRS_FOGENABLE, 1);
+  cache.SetRenderStateCached(device, D3DRS_FOGENABLE, 1);
+  EXPECT_EQ(device.Count("SetRenderState"), 1u);
+  cache.SetRenderStateCached(device, 255, 1);
+  EXPECT_EQ(device.Count("SetRenderState"), 1u) << "states past 254 are ignored";
+
+  device.Fail("SetRenderState", D3DERR_INVALIDCALL, 1);
+  EXPECT_TRUE(Failed(cache.SetRenderStateCached(device, D3DRS_ZENABLE, 0)));
+  EXPECT_FALSE(Failed(cache.SetRenderStateCached(device, D3DRS_ZENABLE, 0)));
+  EXPECT_EQ(device.Count("SetRenderState"), 3u) << "a failed call must be tried again";
+
+  cache.SetTextureStageStateCached(device, 1, D3DTSS_COLOROP, D3DTOP_MODULATE);
+  cache.SetTextureStageStateCached(device, 1, D3DTSS_COLOROP, D3DTOP_MODULATE);
+  cache.SetTextureStageStateCached(device, 8, D3DTSS_COLOROP, D3DTOP_MODULATE);
+  cache.SetTextureStageStateCached(device, 0, 33, 1);
+  EXPECT_EQ(device.Count("SetTextureStageState"), 1u);
+
+  cache.Reset();
+  cache.SetRenderStateCached(device, D3DRS_FOGENABLE, 1);
+  EXPECT_EQ(device.Count("SetRenderState"), 4u);
+}
+
+TEST(FrameRenderer, FirstFrameDoesNotWaitLaterFramesTakeTheFishBack) {
+  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
+  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  NamedEvent threadStart = NamedEvent::Open(kStartCalculationEvent);
+  RecordingDevice device;
+  FrameRenderer renderer(device, start, stop, 0x165675);
+
+  ASSERT_TRUE(renderer.RenderFrame());  // would block forever if it waited
+  EXPECT_TRUE(threadStart.Wait(0));
+  EXPECT_EQ(device.Count("Present"), 1u);
+  const RecordedCall& clear = device.calls()[1];
+  EXPECT_EQ(clear.name, "Clear");
+  EXPECT_EQ(clear.args[0], D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER);
+  EXPECT_EQ(clear.args[1], 0x165675u);
+
+  stop.Set();  // the cycle has ended
+  ASSERT_TRUE(renderer.RenderFrame());
+  EXPECT_FALSE(stop.Wait(0)) << "the frame consumed the end of the cycle";
+  EXPECT_TRUE(threadStart.Wait(0));
+}
+
+TEST(FrameRenderer, UnusableDeviceEndsTheSaverWithoutDrawing) {
+  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
+  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  RecordingDevice device;
+  FrameRenderer renderer(device, start, stop, 0);
+  device.Fail("TestCooperativeLevel", D3DERR_DEVICELOST);
+  EXPECT_FALSE(renderer.RenderFrame());
+  EXPECT_EQ(device.Count("Clear"), 0u);
+  EXPECT_EQ(device.Count("Present"), 0u);
+}
+
+}  // namespace sorvane
