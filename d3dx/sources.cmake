@@ -5,6 +5,7 @@ list(APPEND SORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/dds_decoder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/jpeg_decoder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/image_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shader_assembler.cpp
 )
 list(APPEND SORVANE_WIN32_SOURCES
 )

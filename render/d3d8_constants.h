@@ -140,4 +140,11 @@ constexpr uint32_t D3DFOG_NONE = 0;
 constexpr uint32_t D3DFOG_LINEAR = 3;
 constexpr uint32_t D3DSHADE_GOURAUD = 2;
 
+// Vertex-shader declaration data types
+constexpr uint32_t D3DVSDT_FLOAT1 = 0;
+constexpr uint32_t D3DVSDT_FLOAT2 = 1;
+constexpr uint32_t D3DVSDT_FLOAT3 = 2;
+constexpr uint32_t D3DVSDT_FLOAT4 = 3;
+constexpr uint32_t D3DVSDT_D3DCOLOR = 4;
+
 }  // namespace sorvane

@@ -1,5 +1,6 @@
 // Writes small valid images of each kind as the fuzzers' seed corpora:
-// make_seeds <dir> fills <dir>/jpeg, <dir>/dds and <dir>/bmp.
+// make_seeds <dir> fills <dir>/jpeg, <dir>/dds and <dir>/bmp; the shader
+// fuzzer is seeded from the plant shader in resources/.
 #include <filesystem>
 #include <fstream>
 #include <string>

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzzers with clang in <builddir>, seeds them, and runs each for
+# Builds the decoder and assembler fuzzers with clang in <builddir>, seeds them, and runs each for
 # <seconds>; exits non-zero when any of them finds a crash, leak or hang.
 # Usage: tests/fuzz/run.sh <builddir> <seconds>
 set -euo pipefail
@@ -10,9 +10,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2 >/dev/null
 "$build/make_seeds" "$build/seeds"
+mkdir -p "$build/seeds/shader"
+cp "$here/../../resources/plant_shader.vsh" "$build/seeds/shader/"
 
 status=0
-for name in jpeg dds bmp; do
+for name in jpeg dds bmp shader; do
   corpus="$build/corpus/$name"
   mkdir -p "$corpus"
   seeds=("$build/seeds/$name")
