@@ -37,7 +37,8 @@ struct CellularResult {
 };
 // Worley noise on a grid of `period` × `period` cells that repeats every period.
 // Each cell holds one jittered point; with wander > 0 the points travel on small
-// closed loops and come back after loopPhase has gone once round 2π.
+// closed loops and come back after loopPhase has gone once round 2π. The search
+// covers the 3 × 3 neighbouring cells, so jitter / 2 + wander must stay below 0.5.
 CellularResult Cellular(float x, float y, int period, uint32_t seed, float jitter = 0.8f,
                         float loopPhase = 0, float wander = 0);
 

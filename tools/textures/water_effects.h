@@ -1,0 +1,41 @@
+// Small pictures of the water itself: the bubble, the screen shimmer frames
+// and the light-ray streak.
+#pragma once
+#include <cstdint>
+
+#include "tools/imagegen/canvas.h"
+
+namespace sorvane::imagegen {
+
+struct BubbleParams {
+  float radius = 0.45f;           // of the picture size
+  float rimWidth = 0.22f;         // of the radius
+  float fill = 0.10f;             // faint alpha inside the ring
+  uint32_t colour = 0xd8f2ff;
+};
+// A transparent ring with a bright highlight, on full transparency.
+Canvas PaintBubble(int size, const BubbleParams& params = {});
+
+struct ShimmerParams {
+  int size = 32;
+  int frameCount = 12;
+  uint32_t seed = 334;
+  int cellsAcross = 2;
+  float softness = 0.28f;  // width of the light bands, in cell units
+  float wander = 0.2f;
+};
+// A soft, tiling grey light pattern; frame frameCount is frame 0 again.
+Canvas PaintShimmerFrame(int frame, const ShimmerParams& params = {});
+
+struct LightRayParams {
+  uint32_t seed = 333;
+  float coreWidth = 0.2f;     // gaussian width across the ray (u)
+  float streaks = 0.35f;      // strength of the lengthwise streaks
+  float footFade = 0.35f;     // how much of the length near the foot (v = 1) fades out
+  uint32_t colour = 0xe8f8ff;
+};
+// The ray streak: u across the ray, v along it from the top (0) to the foot (1);
+// the brightness is in alpha.
+Canvas PaintLightRay(int size, const LightRayParams& params = {});
+
+}  // namespace sorvane::imagegen
