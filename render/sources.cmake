@@ -1,4 +1,5 @@
 list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/camera_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/device_recording.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_renderer.cpp
 )
