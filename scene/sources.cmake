@@ -1,4 +1,6 @@
 list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ground_height.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/heights.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scene_device.cpp
 )
 list(APPEND SORVANE_WIN32_SOURCES
