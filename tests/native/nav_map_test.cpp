@@ -61,18 +61,6 @@ TEST(CellCodeDrawing, FrequenciesFollowTheWeightsAtEveryDetailLevel) {
   }
 }
 
-TEST(CellCodeDrawing, SameSeedSameGrid) {
-  NavigationMap a;
-  NavigationMap b;
-  ASSERT_TRUE(a.Allocate() && b.Allocate());
-  const CellCodeWeights weights = ScaleSceneCounts(2, 2, 2).instanceCounts;
-  SeedRandom(77);
-  FillCellGrid(a.cellGrid.get(), weights);
-  SeedRandom(77);
-  FillCellGrid(b.cellGrid.get(), weights);
-  EXPECT_TRUE(std::equal(a.cellGrid.get(), a.cellGrid.get() + kGridCells, b.cellGrid.get()));
-}
-
 TEST(MarkSquareTest, WritesTheSquareButNotTheCentre) {
   for (int size : {3, 5, 7}) {
     std::vector<uint8_t> grid(kGridCells, 0);
@@ -207,19 +195,6 @@ TEST_F(NavMapTest, BorderIsBlockedInTheBaseLayerButSquaresMayReopenIt) {
     EXPECT_EQ(Level(level, 0, 47), kUnreached);
     EXPECT_EQ(Level(level, 0, 53), kUnreached);
     EXPECT_EQ(Level(level, 0, 46), kBlocked);
-  }
-}
-
-TEST(NavSceneMap, FreeCellsAreFreeOnEveryLevelUnlessAMarginCoversThem) {
-  NavigationMap map;
-  ASSERT_TRUE(navtest::MakeSceneMap(map, 4242));
-  for (int row = 1; row < kGridSize - 1; ++row) {
-    for (int column = 1; column < kGridSize - 1; ++column) {
-      const int cell = At(column, row);
-      if (map.cellClass[map.cellGrid[cell]] != 0) continue;
-      EXPECT_EQ(map.pathSearch.baseLayer[cell], kUnreached);
-      for (int level = 0; level < kSwimLevels; ++level) ASSERT_EQ(map.pathSearch.levelLayers[level][cell], kUnreached);
-    }
   }
 }
 
