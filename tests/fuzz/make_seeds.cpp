@@ -1,5 +1,5 @@
 // Writes small valid images of each kind as the fuzzers' seed corpora:
-// make_seeds <dir> fills <dir>/jpeg, <dir>/dds and <dir>/bmp; the shader
+// make_seeds <dir> fills <dir>/jpeg, <dir>/dds, <dir>/bmp and <dir>/texture; the shader
 // fuzzer is seeded from the plant shader in resources/.
 #include <filesystem>
 #include <fstream>
@@ -43,5 +43,15 @@ int main(int argc, char** argv) {
   Write(root / "bmp/palette.bmp", MakeBmpFile(dib8, 4));
   Write(root / "bmp/rgb.dib", dib24);
   Write(root / "bmp/rgb.bmp", MakeBmpFile(dib24, 0, 2));
+
+  // The texture fuzzer's first byte picks options (0x10: the rest is a DIB).
+  std::filesystem::create_directories(root / "texture");
+  auto withChoice = [](uint8_t choice, std::vector<uint8_t> bytes) {
+    bytes.insert(bytes.begin(), choice);
+    return bytes;
+  };
+  Write(root / "texture/jpeg", withChoice(0x05, EncodeJpeg(13, 7, 3, QuadrantSamples(13), 50)));
+  Write(root / "texture/dds", withChoice(0xA9, MakeDds(3, 5, 16, A1R5G5B5Masks(), raw16)));
+  Write(root / "texture/dib", withChoice(0x52, dib8));
   return 0;
 }
