@@ -30,6 +30,7 @@ target_include_directories(sorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_win PRIVATE ${SORVANE_WIN_FLAGS})
 target_compile_definitions(sorvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_libraries(sorvane_win PUBLIC sorvane_libjpeg user32 gdi32 shell32 advapi32)
+add_dependencies(sorvane_win libjpeg_mingw)
 
 add_executable(Sorvane WIN32 ${SORVANE_ENTRY} ${CMAKE_SOURCE_DIR}/resources/Sorvane.rc)
 set_target_properties(Sorvane PROPERTIES SUFFIX ".scr")
@@ -46,14 +47,17 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 set(SORVANE_WINE ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh)
 
 file(GLOB SORVANE_WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
-add_executable(wine_tests ${SORVANE_WINE_TESTS})
+list(APPEND SORVANE_WINE_TESTS ${CMAKE_SOURCE_DIR}/tests/wine/saver_process.cpp)
+# The tests carry the module's resources too, to run the preview in-process.
+add_executable(wine_tests ${SORVANE_WINE_TESTS} ${CMAKE_SOURCE_DIR}/resources/Sorvane.rc)
+target_include_directories(wine_tests PRIVATE ${SORVANE_GENERATED} ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(wine_tests PRIVATE sorvane_win gtest gtest_main)
 target_link_options(wine_tests PRIVATE ${SORVANE_WIN_LINK})
 add_dependencies(wine_tests Sorvane)
 add_test(NAME wine_tests COMMAND ${SORVANE_WINE} $<TARGET_FILE:wine_tests>)
 set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "SORVANE_SCR=$<TARGET_FILE:Sorvane>" TIMEOUT 600)
 
-file(GLOB SORVANE_E2E CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
+file(GLOB SORVANE_E2E CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_session.sh)
 foreach(script ${SORVANE_E2E})
   get_filename_component(name ${script} NAME_WE)
   add_test(NAME e2e_${name} COMMAND bash ${script} $<TARGET_FILE:Sorvane> ${CMAKE_BINARY_DIR}/screenshots)

@@ -126,10 +126,12 @@ void QSaver::Shutdown() {
     d3d_->Release();
     d3d_ = nullptr;
   }
-  FreeDirect3D();
 
   ShowWindow(mainWindow, SW_HIDE);
   DestroyWindow(mainWindow);
+  // d3d8.dll stays loaded until the process ends, moments from now: the
+  // runtime may leave windows of its own behind whose procedures would
+  // otherwise point into unloaded code when the loop dispatches to them.
   windowProcEnabled = false;
   PostQuitMessage(0);
 }

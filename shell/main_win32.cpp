@@ -14,7 +14,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   QSaver* saver = new (std::nothrow) QSaver(instance);
   if (!saver) return 0;
-  if (!saver->Startup()) {
+  if (!saver->Startup(GetCommandLineA())) {
     MessageBoxA(saver->mainWindow, kInitFailedText, kErrorTitle, MB_OK);
     return 0;
   }

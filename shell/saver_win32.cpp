@@ -14,6 +14,12 @@ bool exitOnMouse = false;
 namespace {
 HMODULE d3dLibrary = nullptr;
 void* direct3DCreate8 = nullptr;
+
+void FreeDirect3D() {
+  if (d3dLibrary) FreeLibrary(d3dLibrary);
+  d3dLibrary = nullptr;
+  direct3DCreate8 = nullptr;
+}
 }  // namespace
 
 QSaver::QSaver(HINSTANCE inst) : instance(inst) { theSaver = this; }
@@ -52,12 +58,6 @@ bool LoadDirect3D() {
     return false;
   }
   return true;
-}
-
-void FreeDirect3D() {
-  if (d3dLibrary) FreeLibrary(d3dLibrary);
-  d3dLibrary = nullptr;
-  direct3DCreate8 = nullptr;
 }
 
 void* Direct3DCreateEntry() { return direct3DCreate8; }

@@ -23,7 +23,8 @@ class QSaver {
   explicit QSaver(HINSTANCE instance);
   ~QSaver();
 
-  bool Startup();
+  // Everything from language detection to the windows of the mode.
+  bool Startup(const char* commandLine);
   void Run();
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RequestExit();
@@ -79,7 +80,6 @@ extern bool exitOnMouse;
 
 // d3d8.dll and its Direct3DCreate8 entry, loaded at run time.
 bool LoadDirect3D();
-void FreeDirect3D();
 void* Direct3DCreateEntry();
 
 // Opens a web page, or a mail address, with the shell's "open" verb.

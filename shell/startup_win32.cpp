@@ -91,11 +91,11 @@ bool QSaver::StartCalculationThread() {
   return true;
 }
 
-bool QSaver::Startup() {
+bool QSaver::Startup(const char* commandLine) {
   DetectLanguage();
   exitOnMouse = ReadSettingInt(kSettingsSection, setting::ExitOnMouse, 0) != 0;
 
-  CommandLine command = ParseCommandLine(GetCommandLineA());
+  CommandLine command = ParseCommandLine(commandLine);
   mode = command.mode;
   parentWindow = reinterpret_cast<HWND>(static_cast<uintptr_t>(command.parentWindow));
   if (command.checkSettingsWindow) {

@@ -4,8 +4,14 @@
 export WINEPREFIX="${WINEPREFIX:-$SORVANE_BUILD/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -f "$WINEPREFIX/.sorvane-ready" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
+  # Virtual displays have no window manager: with managed windows Wine would
+  # wait two seconds for one on every hide.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # A crash ends the process instead of waiting in a debugger.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d none /f >/dev/null 2>&1
   wineserver -w
+  touch "$WINEPREFIX/.sorvane-ready"
 fi

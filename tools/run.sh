@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds Sorvane.scr and runs it full-screen under Wine on the current X display.
+# With no display, it runs on a virtual one, saves a screenshot after a few
+# seconds to the path it prints, and ends the saver with a key press.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+bash "$root/tools/install-deps.sh"
+cmake -S "$root" -B "$root/build/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+cmake --build "$root/build/win" -j"$(nproc)" --target Sorvane
+scr="$root/build/win/Sorvane.scr"
+export SORVANE_BUILD="$root/build/win"
+
+if [ -n "${DISPLAY:-}" ]; then
+  source "$root/tests/wine/wine-env.sh"
+  exec wine "$scr" /s
+fi
+
+source "$root/tools/virtual-display.sh"
+start_virtual_display
+trap stop_virtual_display EXIT
+source "$root/tests/wine/wine-env.sh"
+source "$root/tests/e2e/e2e-lib.sh"
+wine "$scr" /s >/dev/null 2>&1 &
+pid=$!
+window=$(wait_for_window '^Sorvane$' 60) || fail "the saver did not open its window"
+sleep 5
+shot="$root/build/sorvane-screenshot.png"
+shoot "$shot"
+echo "Screenshot saved to $shot"
+focus "$window"
+xdotool key space
+wait_for_exit "$pid" 5000 || fail "the saver did not end on the key press"
+echo "The saver ended on a key press."
