@@ -31,3 +31,20 @@ if(SORVANE_BENCHMARKS)
 endif()
 
 add_subdirectory(tools)
+
+# The frame/calculation handshake once more under ThreadSanitizer.
+add_executable(handshake_tsan_tests
+  ${CMAKE_SOURCE_DIR}/tests/native/calculation_thread_test.cpp
+  ${CMAKE_SOURCE_DIR}/shell/calculation_thread.cpp
+  ${CMAKE_SOURCE_DIR}/shell/named_event_posix.cpp
+  ${CMAKE_SOURCE_DIR}/shell/random.cpp)
+target_include_directories(handshake_tsan_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(handshake_tsan_tests PRIVATE -fsanitize=thread)
+target_link_options(handshake_tsan_tests PRIVATE -fsanitize=thread)
+target_link_libraries(handshake_tsan_tests PRIVATE GTest::gtest GTest::gtest_main Threads::Threads)
+add_test(NAME handshake_tsan_tests COMMAND handshake_tsan_tests)
+set_tests_properties(handshake_tsan_tests PROPERTIES ENVIRONMENT "TSAN_OPTIONS=halt_on_error=1")
+
+# Each image decoder (and the texture and shader paths) fuzzed for a bounded time.
+add_test(NAME fuzz_decoders COMMAND bash ${CMAKE_SOURCE_DIR}/tests/fuzz/run.sh ${CMAKE_BINARY_DIR}/fuzz 20)
+set_tests_properties(fuzz_decoders PROPERTIES TIMEOUT 900)

@@ -9,6 +9,7 @@ ExternalProject_Add(host_tools
   SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
   BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images

@@ -36,7 +36,9 @@ TEST(CalculationThread, OneCycleForEachStartAndCyclesNeverOverlapTheFrame) {
   };
   std::thread thread([&] { CalculationThreadMain(shared); });
   for (int frame = 0; frame < 200; ++frame) {
-    if (frame > 0) ASSERT_TRUE(h.stop.Wait(5000));
+    if (frame > 0) {
+      ASSERT_TRUE(h.stop.Wait(5000));
+    }
     ++frameSide;
     h.start.Set();
   }
