@@ -12,15 +12,18 @@ ExternalProject_Add(host_tools
   BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images
+  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
 )
+set(SORVANE_GENERATED_FILES ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
+    ${SORVANE_GENERATED}/textures.rc)
 add_custom_command(
-  OUTPUT ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
+  OUTPUT ${SORVANE_GENERATED_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
   COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${SORVANE_GENERATED}
+  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_textures ${SORVANE_GENERATED}
   DEPENDS host_tools
 )
-add_custom_target(generated_resources DEPENDS ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico)
+add_custom_target(generated_resources DEPENDS ${SORVANE_GENERATED_FILES})
 
 set(SORVANE_WIN_FLAGS -Wall -Wextra)
 set(SORVANE_WIN_LINK -static -static-libgcc -static-libstdc++)
@@ -39,7 +42,7 @@ target_link_libraries(Sorvane PRIVATE sorvane_win)
 target_link_options(Sorvane PRIVATE ${SORVANE_WIN_LINK})
 add_dependencies(Sorvane generated_resources)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Sorvane.rc PROPERTIES
-  OBJECT_DEPENDS "${SORVANE_GENERATED}/preview.bmp;${SORVANE_GENERATED}/sorvane.ico;${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest")
+  OBJECT_DEPENDS "${SORVANE_GENERATED_FILES};${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest;${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh")
 target_include_directories(Sorvane PRIVATE ${SORVANE_GENERATED} ${CMAKE_SOURCE_DIR}/resources)
 
 # GoogleTest for the Windows target, each test executable one Wine run.
@@ -54,7 +57,7 @@ add_executable(wine_tests ${SORVANE_WINE_TESTS} ${CMAKE_SOURCE_DIR}/resources/So
 target_include_directories(wine_tests PRIVATE ${SORVANE_GENERATED} ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(wine_tests PRIVATE sorvane_win gtest gtest_main)
 target_link_options(wine_tests PRIVATE ${SORVANE_WIN_LINK})
-add_dependencies(wine_tests Sorvane)
+add_dependencies(wine_tests Sorvane generated_resources)
 add_test(NAME wine_tests COMMAND ${SORVANE_WINE} $<TARGET_FILE:wine_tests>)
 set_tests_properties(wine_tests PROPERTIES ENVIRONMENT "SORVANE_SCR=$<TARGET_FILE:Sorvane>" TIMEOUT 600)
 

@@ -1,7 +1,17 @@
 list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/colour_scheme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ground_height.cpp
   ${CMAKE_CURRENT_LIST_DIR}/heights.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scene_build.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scene_device.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scene_init.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scene_resources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/seabed_tiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/texture_table.cpp
 )
 list(APPEND SORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/resource_source_win32.cpp
+)
+list(APPEND SORVANE_NATIVE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/folder_resource_source.cpp
 )
