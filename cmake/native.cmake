@@ -48,3 +48,30 @@ set_tests_properties(handshake_tsan_tests PROPERTIES ENVIRONMENT "TSAN_OPTIONS=h
 # Each image decoder (and the texture and shader paths) fuzzed for a bounded time.
 add_test(NAME fuzz_decoders COMMAND bash ${CMAKE_SOURCE_DIR}/tests/fuzz/run.sh ${CMAKE_BINARY_DIR}/fuzz 20)
 set_tests_properties(fuzz_decoders PROPERTIES TIMEOUT 900)
+
+# The scene's images as the generator makes them, so tests, benchmarks and the
+# scene probe load the real resources.
+set(SORVANE_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+add_custom_command(
+  OUTPUT ${SORVANE_GENERATED_DIR}/textures.rc
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED_DIR}
+  COMMAND gen_textures ${SORVANE_GENERATED_DIR}
+  DEPENDS gen_textures
+  COMMENT "Generating the scene's texture images")
+add_custom_target(generated_textures DEPENDS ${SORVANE_GENERATED_DIR}/textures.rc)
+set(SORVANE_RESOURCE_DEFINITIONS
+  SORVANE_GENERATED_DIR="${SORVANE_GENERATED_DIR}"
+  SORVANE_SHADER_TEXT="${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh")
+add_dependencies(native_tests generated_textures)
+target_compile_definitions(native_tests PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
+if(TARGET sorvane_bench)
+  add_dependencies(sorvane_bench generated_textures)
+  target_compile_definitions(sorvane_bench PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
+endif()
+
+# Builds a whole scene from a seed through the recording device and prints
+# figures as JSON.
+add_executable(scene_probe ${CMAKE_SOURCE_DIR}/tools/scene_probe/scene_probe.cpp)
+target_link_libraries(scene_probe PRIVATE sorvane_core_fast)
+add_dependencies(scene_probe generated_textures)
+target_compile_definitions(scene_probe PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})

@@ -1,0 +1,52 @@
+// Device reset and the restoration of its render states.
+#include "render/device_reset.h"
+
+#include "render/d3d8_constants.h"
+#include "render/float_state.h"
+#include "render/projection.h"
+#include "scene/scene.h"
+
+namespace sorvane {
+
+bool ResetDevice(Scene& scene, uint32_t width, uint32_t height, void* window) {
+  DisplayMode mode;
+  if (Failed(scene.direct3d->GetAdapterDisplayMode(&mode))) return false;
+  PresentParameters p;
+  p.backBufferWidth = width;
+  p.backBufferHeight = height;
+  p.backBufferFormat = mode.format;
+  p.backBufferCount = 1;
+  p.multiSampleType = D3DMULTISAMPLE_NONE;
+  p.swapEffect = D3DSWAPEFFECT_DISCARD;
+  p.deviceWindow = window;
+  p.windowed = false;
+  p.enableAutoDepthStencil = true;
+  p.autoDepthStencilFormat = D3DFMT_D16;
+  p.presentationInterval = D3DPRESENT_INTERVAL_ONE;
+  return !Failed(scene.device->Reset(p));
+}
+
+void RestoreRenderStates(Scene& scene, uint32_t screenWidth, uint32_t screenHeight) {
+  UpdateProjection(scene, screenWidth, screenHeight);
+  Device& d = *scene.device;
+  StateCache& c = scene.cache;
+  c.Reset();
+  c.SetRenderStateCached(d, D3DRS_CULLMODE, D3DCULL_CW);
+  c.SetRenderStateCached(d, D3DRS_LIGHTING, 0);
+  c.SetRenderStateCached(d, D3DRS_ZENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
+  c.SetRenderStateCached(d, D3DRS_FOGSTART, FloatState(0.025f));
+  c.SetRenderStateCached(d, D3DRS_FOGEND, FloatState(0.4f));
+  c.SetRenderStateCached(d, D3DRS_ALPHABLENDENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGCOLOR, scene.colours.clearColour);
+  c.SetRenderStateCached(d, D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
+  c.SetRenderStateCached(d, D3DRS_DITHERENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_ZFUNC, D3DCMP_LESS);
+  c.SetRenderStateCached(d, D3DRS_NORMALIZENORMALS, 0);
+  c.SetRenderStateCached(d, D3DRS_COLORVERTEX, 1);
+  c.SetRenderStateCached(d, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  c.SetRenderStateCached(d, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+}
+
+}  // namespace sorvane

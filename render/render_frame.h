@@ -1,0 +1,28 @@
+// One frame of the underwater scene, from the device check to the present,
+// with the hand-over of the fish to and from the calculation thread.
+#pragma once
+
+#include "shell/named_event.h"
+
+namespace sorvane {
+
+struct Scene;
+
+enum class FrameResult {
+  Presented,
+  // A buffer could not be locked: the rest of the frame was left out.
+  Ended,
+  // The device is lost (or failed otherwise): the caller requests exit.
+  // Nothing was drawn, and the device must not be touched again this frame.
+  DeviceLost,
+  // The device can be reset: the caller requests exit, and where that does not
+  // end the program, resets the device and restores its states.
+  DeviceNotReset,
+};
+
+// Draws one frame. The first frame does not wait for the calculation thread;
+// every later one takes the fish back on stopEvent; every frame that reaches
+// the fish hands them on with startEvent.
+FrameResult RenderFrame(Scene& scene, NamedEvent& startEvent, NamedEvent& stopEvent);
+
+}  // namespace sorvane

@@ -1,0 +1,160 @@
+// The scene's device resources: the plant shader, the dynamic buffers, the
+// seabed strip, the colour scheme, the first device states and the textures.
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "d3dx/shader_assembler.h"
+#include "d3dx/shader_declaration.h"
+#include "render/d3d8_constants.h"
+#include "render/float_state.h"
+#include "scene/scene.h"
+
+namespace sorvane {
+
+namespace {
+
+constexpr int kPlantShaderResource = 400;
+constexpr uint32_t kColourVertexFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1;
+constexpr uint32_t kQuadVertexBytes = 24;
+constexpr uint32_t kBackdropVertexBytes = 16;
+
+struct BackdropVertex {
+  float x, y, z;
+  uint32_t colour;
+};
+static_assert(sizeof(BackdropVertex) == kBackdropVertexBytes);
+
+// Not having the shader is no failure: the plants are then drawn without sway.
+void CreatePlantShader(Scene& scene, ResourceSource& resources) {
+  scene.shaderReady = false;
+  scene.shaderHandle = 0;
+  ResourceData data;
+  if (!resources.Find(kPlantShaderResource, &data)) return;
+  const std::string_view text(reinterpret_cast<const char*>(data.bytes.data()), data.bytes.size());
+  std::vector<uint32_t> tokens;
+  if (!AssembleVertexShader(text, &tokens)) return;
+  uint32_t handle = 0;
+  const HResult r = scene.device->CreateVertexShader(kPlantShaderDeclaration, tokens.data(), &handle, 0);
+  scene.shaderReady = !Failed(r);
+  if (scene.shaderReady) scene.shaderHandle = handle;
+}
+
+bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffer) {
+  if (!Failed(device.CreateVertexBuffer(vertices * kQuadVertexBytes, D3DUSAGE_WRITEONLY | D3DUSAGE_DYNAMIC,
+                                        kColourVertexFvf, D3DPOOL_SYSTEMMEM, buffer))) {
+    return true;
+  }
+  *buffer = nullptr;
+  return false;
+}
+
+bool CreateSeabedStrip(Scene& scene) {
+  Device& device = *scene.device;
+  if (Failed(device.CreateIndexBuffer(kSeabedIndexCount * sizeof(uint16_t), D3DUSAGE_WRITEONLY, D3DFMT_INDEX16,
+                                      D3DPOOL_DEFAULT, &scene.seabedIndexBuffer))) {
+    scene.seabedIndexBuffer = nullptr;
+    return false;
+  }
+  uint8_t* data = nullptr;
+  if (Failed(device.LockIndexBuffer(scene.seabedIndexBuffer, 0, 0, &data, 0))) return false;
+  uint16_t indices[kSeabedIndexCount];
+  WriteSeabedStrip(indices);
+  std::memcpy(data, indices, sizeof indices);
+  device.UnlockIndexBuffer(scene.seabedIndexBuffer);
+  return true;
+}
+
+// Solid backdrop colour below the middle of the screen, a blend to the surface
+// colour above it and a band fading out towards the top.
+void WriteBackdrop(uint8_t* data, const ColourScheme& colours) {
+  const uint32_t b = colours.backdropColour;
+  const uint32_t s = 0xFF000000u | colours.surfaceColour;
+  const uint32_t s0 = colours.surfaceColour & 0x00FFFFFFu;
+  const BackdropVertex vertices[18] = {
+      {-1, -0.02f, 0.5f, b}, {-1, -1, 0.5f, b},     {1, -1, 0.5f, b},
+      {1, -1, 0.5f, b},      {1, -0.02f, 0.5f, b},  {-1, -0.02f, 0.5f, b},
+      {1, -0.02f, 0.5f, b},  {-1, -0.02f, 0.5f, b}, {-1, 0.13f, 0.5f, s},
+      {-1, 0.13f, 0.5f, s},  {1, 0.13f, 0.5f, s},   {1, -0.02f, 0.5f, b},
+      {1, 0.13f, 0.5f, s},   {-1, 0.13f, 0.5f, s},  {-1, 0.25f, 0.5f, s0},
+      {-1, 0.25f, 0.5f, s0}, {1, 0.25f, 0.5f, s0},  {1, 0.13f, 0.5f, s},
+  };
+  std::memcpy(data, vertices, sizeof vertices);
+}
+
+void SetInitialStates(Scene& scene) {
+  Device& d = *scene.device;
+  StateCache& c = scene.cache;
+  c.SetRenderStateCached(d, D3DRS_CULLMODE, D3DCULL_CW);
+  c.SetRenderStateCached(d, D3DRS_LIGHTING, 0);
+  c.SetRenderStateCached(d, D3DRS_ZENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
+  c.SetRenderStateCached(d, D3DRS_FOGSTART, FloatState(0.005f));
+  c.SetRenderStateCached(d, D3DRS_FOGEND, FloatState(0.4f));
+  c.SetRenderStateCached(d, D3DRS_ALPHABLENDENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGCOLOR, scene.colours.clearColour);
+  c.SetRenderStateCached(d, D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
+  c.SetRenderStateCached(d, D3DRS_DITHERENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_ZFUNC, D3DCMP_LESS);
+  c.SetRenderStateCached(d, D3DRS_NORMALIZENORMALS, 0);
+  c.SetRenderStateCached(d, D3DRS_COLORVERTEX, 1);
+  for (uint32_t stage = 0; stage < 2; ++stage) {
+    c.SetTextureStageStateCached(d, stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+    c.SetTextureStageStateCached(d, stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
+    c.SetTextureStageStateCached(d, stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
+  }
+  c.SetRenderStateCached(d, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  c.SetRenderStateCached(d, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+  for (uint32_t stage = 0; stage < 2; ++stage) {
+    c.SetTextureStageStateCached(d, stage, D3DTSS_COLOROP, D3DTOP_MODULATE);
+    c.SetTextureStageStateCached(d, stage, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    c.SetTextureStageStateCached(d, stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+    c.SetTextureStageStateCached(d, stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
+  }
+}
+
+bool LoadTextures(Scene& scene, bool cyrillicLocale, ResourceSource& resources) {
+  for (int order = 0; order < kTextureCount; ++order) {
+    const TextureLoad load = TextureLoadAt(order, cyrillicLocale);
+    ResourceData data;
+    if (!resources.Find(load.resourceId, &data)) return false;
+    Texture* texture = nullptr;
+    if (Failed(CreateTextureFromResourceData(*scene.direct3d, *scene.device, data.bytes, data.isBitmap, load.options,
+                                             &texture))) {
+      return false;
+    }
+    scene.textures[order] = texture;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources) {
+  Device& device = *scene.device;
+  // The light-ray object is created here once it exists.
+  CreatePlantShader(scene, resources);
+
+  if (!CreateDynamicBuffer(device, 4, &scene.bubbleBillboard)) return false;
+  if (!CreateSeabedStrip(scene)) return false;
+  FillTileTexCoords(scene.tileTexCoords);
+  if (!CreateDynamicBuffer(device, 6, &scene.shimmerQuad)) return false;
+  if (!CreateDynamicBuffer(device, 4, &scene.surfaceQuad)) return false;
+  if (Failed(device.CreateVertexBuffer(18 * kBackdropVertexBytes, D3DUSAGE_WRITEONLY, D3DFVF_XYZ | D3DFVF_DIFFUSE,
+                                       D3DPOOL_DEFAULT, &scene.backdrop))) {
+    scene.backdrop = nullptr;
+    return false;
+  }
+  uint8_t* backdrop = nullptr;
+  if (Failed(device.LockVertexBuffer(scene.backdrop, 0, 0, &backdrop, 0))) return false;
+  scene.colours = ColourSchemeOfRow(ColourSchemeRow(settings.colorScheme));
+  WriteBackdrop(backdrop, scene.colours);
+  device.UnlockVertexBuffer(scene.backdrop);
+
+  SetInitialStates(scene);
+  if (!LoadTextures(scene, settings.cyrillicLocale, resources)) return false;
+  return BuildScene(scene, settings);
+}
+
+}  // namespace sorvane

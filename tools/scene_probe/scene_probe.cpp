@@ -1,0 +1,181 @@
+// scene_probe: builds the whole scene from a seed and the detail settings
+// through the recording device, runs frames and calculation cycles in the
+// order of their hand-over, and prints figures as JSON.
+//
+//   scene_probe [--seed N] [--fish L] [--plant L] [--wreck L] [--camspeed S]
+//               [--scheme C] [--frames N] [--cycles M] [--sample K]
+//               [--generated DIR] [--shader FILE]
+//
+// The first M frames are each followed by a calculation cycle; later frames
+// get the hand-over without one. Every K-th frame's camera position is kept.
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "fishlife/calculation_cycle.h"
+#include "render/device_recording.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+#include "scene/folder_resource_source.h"
+#include "scene/scene.h"
+#include "settings/settings.h"
+#include "shell/named_event.h"
+#include "shell/random.h"
+
+namespace sorvane {
+namespace {
+
+struct Options {
+  uint32_t seed = 1;
+  int fish = 2, plant = 2, wreck = 2, camSpeed = 2, scheme = 0;
+  int frames = 100, cycles = 1, sample = 10;
+  std::string generated = SORVANE_GENERATED_DIR;
+  std::string shader = SORVANE_SHADER_TEXT;
+};
+
+bool ParseOptions(int argc, char** argv, Options* o) {
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string key = argv[i];
+    const char* value = argv[i + 1];
+    if (key == "--generated") o->generated = value;
+    else if (key == "--shader") o->shader = value;
+    else {
+      char* end = nullptr;
+      const long n = std::strtol(value, &end, 10);
+      if (*end != '\0') return false;
+      if (key == "--seed") o->seed = static_cast<uint32_t>(n);
+      else if (key == "--fish") o->fish = static_cast<int>(n);
+      else if (key == "--plant") o->plant = static_cast<int>(n);
+      else if (key == "--wreck") o->wreck = static_cast<int>(n);
+      else if (key == "--camspeed") o->camSpeed = static_cast<int>(n);
+      else if (key == "--scheme") o->scheme = static_cast<int>(n);
+      else if (key == "--frames") o->frames = static_cast<int>(n);
+      else if (key == "--cycles") o->cycles = static_cast<int>(n);
+      else if (key == "--sample") o->sample = n > 0 ? static_cast<int>(n) : 1;
+      else return false;
+    }
+  }
+  return argc % 2 == 1;
+}
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+struct LayerCount {
+  long blocked = 0;
+  long open = 0;
+};
+
+LayerCount CountLayer(const int16_t* layer) {
+  LayerCount c;
+  for (int i = 0; i < kGridCells; ++i) (layer[i] == kBlocked ? c.blocked : c.open)++;
+  return c;
+}
+
+int Run(const Options& o) {
+  SeedRandom(o.seed);
+  SceneSettings settings;
+  settings.device.screenWidth = 1024;
+  settings.device.screenHeight = 768;
+  settings.colorScheme = o.scheme;
+  settings.counts = ScaleSceneCounts(o.fish, o.plant, o.wreck);
+  settings.cameraSpeedFactor = CameraSpeedFactor(o.camSpeed);
+
+  FolderResourceSource resources(o.generated, o.shader);
+  if (!resources.Open()) {
+    std::fprintf(stderr, "scene_probe: no textures.rc in %s\n", o.generated.c_str());
+    return 1;
+  }
+  RecordingDirect3D direct3d;
+  Scene scene;
+  if (!scene.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
+  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
+  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+
+  auto t0 = std::chrono::steady_clock::now();
+  int error = 0;
+  if (!InitScene(scene, direct3d, settings, resources, error)) {
+    std::fprintf(stderr, "scene_probe: scene initialisation failed with error %d\n", error);
+    return 1;
+  }
+  const double constructionMs = MillisecondsSince(t0);
+  UpdateProjection(scene, 1024, 768);
+  RecordingDevice& device = *direct3d.devices.back();
+
+  std::array<long, 256> codeCounts{};
+  for (int i = 0; i < kGridCells; ++i) ++codeCounts[scene.map.cellGrid[i]];
+
+  double firstCycleMs = 0.0, frameTotalMs = 0.0, frameMaxMs = 0.0;
+  int cyclesRun = 0, framesPresented = 0;
+  std::vector<LayerCount> layers;
+  std::vector<std::array<float, 3>> positions;
+  for (int frame = 0; frame < o.frames; ++frame) {
+    t0 = std::chrono::steady_clock::now();
+    const FrameResult result = RenderFrame(scene, start, stop);
+    const double ms = MillisecondsSince(t0);
+    frameTotalMs += ms;
+    frameMaxMs = std::max(frameMaxMs, ms);
+    if (result == FrameResult::Presented) ++framesPresented;
+    device.CallLog::Clear();
+    if (frame % o.sample == 0) positions.push_back({static_cast<float>(frame), scene.cameraX, scene.cameraZ});
+    // The calculation thread's side of the hand-over, on this thread.
+    if (!start.Wait(0)) continue;
+    if (cyclesRun < o.cycles) {
+      t0 = std::chrono::steady_clock::now();
+      RunCalculationCycle(scene.map);
+      if (cyclesRun++ == 0) {
+        firstCycleMs = MillisecondsSince(t0);
+        layers.push_back(CountLayer(scene.map.pathSearch.baseLayer));
+        for (int16_t* layer : scene.map.pathSearch.levelLayers) layers.push_back(CountLayer(layer));
+      }
+    }
+    stop.Set();
+  }
+
+  std::printf("{\n  \"seed\": %u, \"fish\": %d, \"plant\": %d, \"wreck\": %d, \"camSpeed\": %d,\n", o.seed, o.fish,
+              o.plant, o.wreck, o.camSpeed);
+  std::printf("  \"fishCount\": %d, \"colourScheme\": \"%06X\", \"shaderReady\": %s,\n", scene.fishCount,
+              scene.colours.clearColour, scene.shaderReady ? "true" : "false");
+  std::printf("  \"cellCodes\": {");
+  bool first = true;
+  for (int code = 0; code < 256; ++code) {
+    if (codeCounts[code] == 0) continue;
+    std::printf("%s\"%d\": %ld", first ? "" : ", ", code, codeCounts[code]);
+    first = false;
+  }
+  std::printf("},\n  \"cameraStartCell\": [%d, %d],\n", scene.cameraStartCell.column, scene.cameraStartCell.row);
+  std::printf("  \"layers\": [");
+  for (size_t i = 0; i < layers.size(); ++i) {
+    std::printf("%s{\"layer\": \"%s\", \"blocked\": %ld, \"free\": %ld}", i ? ",\n             " : "",
+                i == 0 ? "base" : std::to_string(i - 1).c_str(), layers[i].blocked, layers[i].open);
+  }
+  std::printf("],\n  \"camera\": [");
+  for (size_t i = 0; i < positions.size(); ++i) {
+    std::printf("%s{\"frame\": %d, \"x\": %.5f, \"z\": %.5f}", i ? ", " : "", static_cast<int>(positions[i][0]),
+                positions[i][1], positions[i][2]);
+  }
+  std::printf("],\n  \"frames\": %d, \"framesPresented\": %d, \"cycles\": %d,\n", o.frames, framesPresented,
+              cyclesRun);
+  std::printf("  \"ms\": {\"construction\": %.3f, \"firstCycle\": %.3f, \"framesMean\": %.4f, \"framesMax\": %.4f}\n}\n",
+              constructionMs, firstCycleMs, o.frames > 0 ? frameTotalMs / o.frames : 0.0, frameMaxMs);
+  ReleaseScene(scene);
+  return 0;
+}
+
+}  // namespace
+}  // namespace sorvane
+
+int main(int argc, char** argv) {
+  sorvane::Options options;
+  if (!sorvane::ParseOptions(argc, argv, &options)) {
+    std::fprintf(stderr, "usage: scene_probe [--seed N] [--fish L] [--plant L] [--wreck L] [--camspeed S] "
+                         "[--scheme C] [--frames N] [--cycles M] [--sample K] [--generated DIR] [--shader FILE]\n");
+    return 2;
+  }
+  return sorvane::Run(options);
+}
