@@ -2,7 +2,6 @@ list(APPEND SORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/camera_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/device_recording.cpp
   ${CMAKE_CURRENT_LIST_DIR}/device_reset.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/frame_renderer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frustum.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/render_frame.cpp

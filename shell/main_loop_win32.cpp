@@ -2,6 +2,9 @@
 // the orderly shutdown of the saver.
 #include "render/d3d8_constants.h"
 #include "render/device_d3d8_win32.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+#include "scene/resource_source_win32.h"
 #include "scene/scene_device.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
@@ -10,45 +13,71 @@
 
 namespace sorvane {
 
-namespace {
-constexpr uint32_t kClearColor = 0x165675;
-}  // namespace
-
 bool QSaver::InitScene() {
   d3d_ = CreateRuntimeDirect3D(Direct3DCreateEntry());
   if (!d3d_) {
     sceneError_ = kSceneErrorDirect3D;
     return false;
   }
-  SceneDeviceSettings settings;
-  settings.useResolutionSetting = useResolutionSetting;
-  settings.resolution = ReadSettingInt(kSettingsSection, setting::Resolution, 0);
-  settings.antialiasing = ReadSettingInt(kSettingsSection, setting::Antialiasing, 0);
-  settings.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  settings.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  settings.window = mainWindow;
-  sceneError_ = CreateSceneDevice(*d3d_, settings, &device_);
-  if (sceneError_ != 0) return false;
-
-  renderer_ = std::make_unique<FrameRenderer>(*device_, startEvent_, stopEvent_, kClearColor);
+  SceneSettings settings;
+  settings.device.useResolutionSetting = useResolutionSetting;
+  settings.device.resolution = ReadSettingInt(kSettingsSection, setting::Resolution, 0);
+  settings.device.antialiasing = ReadSettingInt(kSettingsSection, setting::Antialiasing, 0);
+  settings.device.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  settings.device.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  settings.device.window = mainWindow;
+  settings.wideScreen = ReadSettingInt(kSettingsSection, setting::WideScreen, 0) != 0;
+  settings.colorScheme = ReadSettingInt(kSettingsSection, setting::ColorScheme, 0);
+  settings.counts = sceneCounts;
+  settings.cameraSpeedFactor = cameraSpeedFactor;
+  settings.cyrillicLocale = cyrillicLocale;
+  ModuleResourceSource resources(instance);
+  if (!sorvane::InitScene(scene_, *d3d_, settings, resources, sceneError_)) return false;
   pacer_.Start(GetTickCount());
   return true;
 }
 
 void QSaver::ReleaseScene() {
   renderingActive = false;
-  renderer_.reset();
+  sorvane::ReleaseScene(scene_);
+}
+
+void QSaver::ReleaseDevice() {
+  if (Device* device = scene_.device) {
+    device->ResourceManagerDiscardBytes(0);
+    DisplayMode display;
+    if (!Failed(d3d_->GetAdapterDisplayMode(&display))) {
+      PresentParameters windowed;
+      windowed.backBufferFormat = display.format;
+      windowed.backBufferCount = 1;
+      windowed.swapEffect = D3DSWAPEFFECT_DISCARD;
+      windowed.windowed = true;
+      windowed.enableAutoDepthStencil = true;
+      windowed.autoDepthStencilFormat = D3DFMT_D16;
+      device->Reset(windowed);
+    }
+    device->Release();
+    scene_.device = nullptr;
+  }
+  if (d3d_) {
+    d3d_->Release();
+    d3d_ = nullptr;
+  }
 }
 
 void QSaver::MainLoop() {
   if (renderingActive) {
     if (!InitScene()) {
+      // A full-screen device would hide the message.
+      ReleaseScene();
+      ReleaseDevice();
       ShowWindow(mainWindow, SW_HIDE);
       ShowCursor(TRUE);
       MessageBoxA(mainWindow, SceneErrorMessage(sceneError_), kErrorTitle, MB_OK);
       renderingActive = false;
       return;
     }
+    UpdateProjection(scene_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   }
   if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
   InitializeCriticalSection(&stateLock_);
@@ -71,11 +100,13 @@ void QSaver::MainLoop() {
         Sleep(pace.sleepMs);
         continue;
       }
-      if (renderingActive && renderer_) {
+      if (renderingActive) {
         EnterCriticalSection(&stateLock_);
-        bool deviceUsable = renderer_->RenderFrame();
+        FrameResult frame = RenderFrame(scene_, startEvent_, stopEvent_);
         LeaveCriticalSection(&stateLock_);
-        if (!deviceUsable) RequestExit();
+        // The saver ends when its device is lost or must be reset (a locked
+        // workstation, a mode change): the exit shuts the device down.
+        if (frame == FrameResult::DeviceLost || frame == FrameResult::DeviceNotReset) RequestExit();
       }
     }
   }
@@ -87,7 +118,7 @@ bool QSaver::StopCalculationThread() {
   // Ask the thread to stop at the top of its next cycle and wake it; a cycle
   // under way runs to its end first. Killing it instead could leave the
   // process heap locked.
-  calc_->stopRequested = true;
+  calc_.stopRequested = true;
   startEvent_.Set();
   return WaitForSingleObject(calcThread_, kCalculationStopTimeoutMs) == WAIT_OBJECT_0;
 }
@@ -106,26 +137,7 @@ void QSaver::Shutdown() {
 
   if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
 
-  if (device_) {
-    device_->ResourceManagerDiscardBytes(0);
-    DisplayMode display;
-    if (!Failed(d3d_->GetAdapterDisplayMode(&display))) {
-      PresentParameters windowed;
-      windowed.backBufferFormat = display.format;
-      windowed.backBufferCount = 1;
-      windowed.swapEffect = D3DSWAPEFFECT_DISCARD;
-      windowed.windowed = true;
-      windowed.enableAutoDepthStencil = true;
-      windowed.autoDepthStencilFormat = D3DFMT_D16;
-      device_->Reset(windowed);
-    }
-    device_->Release();
-    device_ = nullptr;
-  }
-  if (d3d_) {
-    d3d_->Release();
-    d3d_ = nullptr;
-  }
+  ReleaseDevice();
 
   ShowWindow(mainWindow, SW_HIDE);
   DestroyWindow(mainWindow);

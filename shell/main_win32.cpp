@@ -21,7 +21,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   saver->Run();
   if (saver->mode == RunMode::Preview || saver->mode == RunMode::Saver || saver->mode == RunMode::Test)
     ShowCursor(TRUE);
-  delete saver;
+  // A calculation thread that would not stop may still read the scene.
+  if (!saver->CalculationRunning()) delete saver;
   TerminateProcess(GetCurrentProcess(), 0);
   return 0;
 }

@@ -25,8 +25,6 @@ void FreeDirect3D() {
 QSaver::QSaver(HINSTANCE inst) : instance(inst) { theSaver = this; }
 
 QSaver::~QSaver() {
-  bool threadGone = !calcThread_ || WaitForSingleObject(calcThread_, 0) == WAIT_OBJECT_0;
-  if (threadGone) delete calc_;
   if (calcThread_) CloseHandle(calcThread_);
   theSaver = nullptr;
 }
@@ -42,6 +40,10 @@ void QSaver::Run() {
     case RunMode::Password:
       break;
   }
+}
+
+bool QSaver::CalculationRunning() const {
+  return calcThread_ && WaitForSingleObject(calcThread_, 0) != WAIT_OBJECT_0;
 }
 
 void QSaver::RequestExit() {

@@ -3,11 +3,10 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
 #include <vector>
 
 #include "render/device.h"
-#include "render/frame_renderer.h"
+#include "scene/scene.h"
 #include "shell/calculation_thread.h"
 #include "shell/displays.h"
 #include "shell/frame_pacer.h"
@@ -28,6 +27,8 @@ class QSaver {
   void Run();
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RequestExit();
+  // True while the calculation thread may still use this object's scene.
+  bool CalculationRunning() const;
 
   RunMode mode = RunMode::Saver;
   HWND parentWindow = nullptr;
@@ -52,6 +53,7 @@ class QSaver {
   void MainLoop();
   bool InitScene();
   void ReleaseScene();
+  void ReleaseDevice();
   bool StopCalculationThread();
   void Shutdown();
 
@@ -59,17 +61,14 @@ class QSaver {
   DWORD calcThreadId_ = 0;
   NamedEvent startEvent_;
   NamedEvent stopEvent_;
-  // Shared with the calculation thread; outlives this object if the thread
-  // could not be stopped.
-  CalculationShared* calc_ = new CalculationShared;
+  CalculationShared calc_;
   CRITICAL_SECTION stateLock_;
   FramePacer pacer_;
   MouseExitRule mouseExit_;
   bool shutDown_ = false;
   int sceneError_ = 0;
   Direct3D* d3d_ = nullptr;
-  Device* device_ = nullptr;
-  std::unique_ptr<FrameRenderer> renderer_;
+  Scene scene_;
 };
 
 // Process-wide: the one application object, for the static window procedure.

@@ -2,6 +2,7 @@
 // the scene counts, Direct3D and the windows of the mode.
 #include <ctime>
 
+#include "fishlife/calculation_cycle.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "shell/command_line.h"
@@ -81,7 +82,7 @@ void QSaver::EnumerateDisplays() {
 }
 
 bool QSaver::StartCalculationThread() {
-  calcThread_ = CreateThread(nullptr, 0, CalculationThreadProc, calc_, CREATE_SUSPENDED, &calcThreadId_);
+  calcThread_ = CreateThread(nullptr, 0, CalculationThreadProc, &calc_, CREATE_SUSPENDED, &calcThreadId_);
   if (!calcThread_) return false;
   // The thread opens both events by name first thing, so they exist before it runs.
   startEvent_ = NamedEvent::Create(kStartCalculationEvent);
@@ -114,7 +115,9 @@ bool QSaver::Startup(const char* commandLine) {
     cameraSpeedFactor = CameraSpeedFactor(ReadSettingInt(kSettingsSection, setting::CamSpeed, 0));
     sceneCounts = ScaleSceneCounts(fish, plant, wreck);
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
-    calc_->seed = CalculationSeed(RandomState());
+    calc_.seed = CalculationSeed(RandomState());
+    if (!scene_.map.pathSearch.Init(400, 400)) return false;
+    calc_.cycle = [this] { RunCalculationCycle(scene_.map); };
   }
 
   switch (mode) {

@@ -1,5 +1,6 @@
 // The saver's windows: their classes, their creation per mode, the window
 // procedure and the still preview picture.
+#include "render/projection.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "shell/saver_win32.h"
@@ -128,6 +129,8 @@ LRESULT QSaver::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         RequestExit();
       return 0;
     case WM_SIZE:
+      UpdateProjection(scene_, LOWORD(lParam), HIWORD(lParam));
+      return 0;
     case WM_SYSCOMMAND:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

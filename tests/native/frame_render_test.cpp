@@ -116,7 +116,9 @@ TEST_F(FrameTest, FadeCoversExactly14FramesFromOpaqueBlack) {
     const V* v = BufferAs<V>(scene().shimmerQuad);
     const uint32_t alpha = v[0].colour >> 24;
     for (int i = 0; i < 6; ++i) EXPECT_EQ(v[i].colour, alpha << 24) << "black";
-    if (frame == 0) EXPECT_EQ(alpha, 255u);
+    if (frame == 0) {
+      EXPECT_EQ(alpha, 255u);
+    }
     EXPECT_LT(alpha, lastAlpha);
     EXPECT_GT(alpha, 0u);
     lastAlpha = alpha;

@@ -186,9 +186,15 @@ void ExpectBackdrop(const Scene& s, const ColourScheme& want) {
   const V* v = BufferAs<V>(s.backdrop);
   for (int i = 0; i < 18; ++i) {
     EXPECT_EQ(v[i].z, 0.5f);
-    if (v[i].y <= -0.02f) EXPECT_EQ(v[i].colour, want.backdropColour) << i;
-    if (v[i].y == 0.13f) EXPECT_EQ(v[i].colour, 0xFF000000u | want.surfaceColour) << i;
-    if (v[i].y == 0.25f) EXPECT_EQ(v[i].colour, want.surfaceColour) << i;
+    if (v[i].y <= -0.02f) {
+      EXPECT_EQ(v[i].colour, want.backdropColour) << i;
+    }
+    if (v[i].y == 0.13f) {
+      EXPECT_EQ(v[i].colour, 0xFF000000u | want.surfaceColour) << i;
+    }
+    if (v[i].y == 0.25f) {
+      EXPECT_EQ(v[i].colour, want.surfaceColour) << i;
+    }
   }
 }
 

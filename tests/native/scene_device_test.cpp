@@ -2,7 +2,6 @@
 
 #include "render/d3d8_constants.h"
 #include "render/device_recording.h"
-#include "render/frame_renderer.h"
 #include "render/state_cache.h"
 #include "scene/scene_device.h"
 
@@ -78,38 +77,6 @@ TEST(StateCache, RepeatsCostNothingAndFailuresAreNotRemembered) {
   cache.Reset();
   cache.SetRenderStateCached(device, D3DRS_FOGENABLE, 1);
   EXPECT_EQ(device.Count("SetRenderState"), 4u);
-}
-
-TEST(FrameRenderer, FirstFrameDoesNotWaitLaterFramesTakeTheFishBack) {
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
-  NamedEvent threadStart = NamedEvent::Open(kStartCalculationEvent);
-  RecordingDevice device;
-  FrameRenderer renderer(device, start, stop, 0x165675);
-
-  ASSERT_TRUE(renderer.RenderFrame());  // would block forever if it waited
-  EXPECT_TRUE(threadStart.Wait(0));
-  EXPECT_EQ(device.Count("Present"), 1u);
-  const RecordedCall& clear = device.calls()[1];
-  EXPECT_EQ(clear.name, "Clear");
-  EXPECT_EQ(clear.args[0], D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER);
-  EXPECT_EQ(clear.args[1], 0x165675u);
-
-  stop.Set();  // the cycle has ended
-  ASSERT_TRUE(renderer.RenderFrame());
-  EXPECT_FALSE(stop.Wait(0)) << "the frame consumed the end of the cycle";
-  EXPECT_TRUE(threadStart.Wait(0));
-}
-
-TEST(FrameRenderer, UnusableDeviceEndsTheSaverWithoutDrawing) {
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
-  RecordingDevice device;
-  FrameRenderer renderer(device, start, stop, 0);
-  device.Fail("TestCooperativeLevel", D3DERR_DEVICELOST);
-  EXPECT_FALSE(renderer.RenderFrame());
-  EXPECT_EQ(device.Count("Clear"), 0u);
-  EXPECT_EQ(device.Count("Present"), 0u);
 }
 
 }  // namespace sorvane
