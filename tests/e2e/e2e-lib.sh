@@ -40,3 +40,28 @@ wait_for_exit() {
   done
   return 1
 }
+
+# Mean red, green and blue (0 … 1) of a horizontal band of a screenshot.
+band_mean() {
+  local file=$1 top=$2 height=$3 width
+  width=$(identify -format '%w' "$file")
+  convert "$file" -crop "${width}x${height}+0+${top}" +repage -format '%[fx:mean.r] %[fx:mean.g] %[fx:mean.b]' info:
+}
+
+# Mean absolute difference (0 … 1) of two screenshots.
+image_difference() { { compare -metric MAE "$1" "$2" null: 2>&1 || true; } | sed -E "s/.*\((.*)\).*/\1/"; }
+
+# Is a floating-point comparison true? e.g. is "0.2 < 0.5"
+is() { [ "$(echo "$*" | bc -l)" = 1 ]; }
+
+# Frames presented per second and the longest gap between two, from a Wine
+# trace of d3d8 with timestamps, over its last $2 seconds.
+frame_pacing() {
+  grep 'd3d8_device_Present' "$1" | awk -F: -v window="$2" '
+    { t[NR] = $1 }
+    END {
+      n = 0; gap = 0
+      for (i = NR; i > 1 && t[NR] - t[i - 1] <= window; --i) { d = t[i] - t[i - 1]; if (d > gap) gap = d; ++n }
+      printf "%.1f %.3f\n", n / window, gap
+    }'
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# End to end: start Sorvane.scr /s on the virtual display, see the water colour
-# fill the screen, press a key, and the saver is gone within two seconds with
-# nothing of it left running.
+# End to end: Sorvane.scr /s on the virtual display fades in from black to the
+# seabed (water and its surface above, sand below, both moving), and a key
+# press ends it within two seconds with nothing of it left running.
 set -euo pipefail
 scr=$1
 shots=$2
@@ -15,9 +15,23 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
 window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window appeared"
-wait_for_pixel 512 384 'srgb(22,86,117)' 30 || fail "the screen never showed the clear colour"
-shoot "$shots/saver.png"
-echo "screenshot: $shots/saver.png"
+shoot "$shots/saver-start.png"
+sleep 3
+shoot "$shots/saver-3s.png"
+sleep 1
+shoot "$shots/saver-4s.png"
+echo "screenshots: $shots/saver-start.png $shots/saver-3s.png $shots/saver-4s.png"
+
+read -r _ _ startBlue <<<"$(band_mean "$shots/saver-start.png" 0 768)"
+read -r topRed _ topBlue <<<"$(band_mean "$shots/saver-3s.png" 0 200)"
+read -r bottomRed _ bottomBlue <<<"$(band_mean "$shots/saver-3s.png" 620 148)"
+echo "start blue $startBlue; top red $topRed blue $topBlue; bottom red $bottomRed blue $bottomBlue"
+is "$startBlue < $topBlue" || fail "the start is not darker than the running scene (no fade from black)"
+is "$topBlue > $topRed + 0.2" || fail "the upper screen is not water blue"
+is "$bottomRed > $topRed + 0.1" || fail "the lower screen is not sand"
+difference=$(image_difference "$shots/saver-3s.png" "$shots/saver-4s.png")
+echo "difference between 3 s and 4 s: $difference"
+is "$difference > 0.005" || fail "the scene does not move"
 
 focus "$window"
 started=$(date +%s%N)
