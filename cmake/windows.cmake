@@ -21,7 +21,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
   COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${SORVANE_GENERATED}
   COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_textures ${SORVANE_GENERATED}
-  DEPENDS host_tools
+  DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
 )
 add_custom_target(generated_resources DEPENDS ${SORVANE_GENERATED_FILES})
 

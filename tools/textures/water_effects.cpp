@@ -43,7 +43,7 @@ Canvas PaintShimmerFrame(int frame, const ShimmerParams& p) {
     float edge = (c.f2 - c.f1) / p.softness;
     float light = std::exp(-edge * edge);
     float glow = 0.5f + 0.5f * Fbm3(u * 2, v * 2, time, 2, 2, 2, p.seed + 3, {3, 0.5f});
-    float g = Clamp01(0.1f + 0.7f * light + 0.3f * glow * glow);
+    float g = Clamp01(p.floor + p.bandStrength * light + p.glowStrength * glow * glow);
     return {g, g, g, 1};
   });
 }

@@ -21,8 +21,13 @@ struct ShimmerParams {
   int frameCount = 12;
   uint32_t seed = 334;
   int cellsAcross = 2;
-  float softness = 0.28f;  // width of the light bands, in cell units
+  float softness = 0.45f;  // width of the light bands, in cell units
   float wander = 0.2f;
+  // Repeated 32 × 24 times over the screen, a strong net reads as a screen
+  // door: keep the bands a gentle lift over an even floor.
+  float floor = 0.4f;
+  float bandStrength = 0.3f;
+  float glowStrength = 0.2f;
 };
 // A soft, tiling grey light pattern; frame frameCount is frame 0 again.
 Canvas PaintShimmerFrame(int frame, const ShimmerParams& params = {});
