@@ -26,17 +26,15 @@ bool ResetDevice(Scene& scene, uint32_t width, uint32_t height, void* window) {
   return !Failed(scene.device->Reset(p));
 }
 
-void RestoreRenderStates(Scene& scene, uint32_t screenWidth, uint32_t screenHeight) {
-  UpdateProjection(scene, screenWidth, screenHeight);
+void SetSceneRenderStates(Scene& scene, float fogStart) {
   Device& d = *scene.device;
   StateCache& c = scene.cache;
-  c.Reset();
   c.SetRenderStateCached(d, D3DRS_CULLMODE, D3DCULL_CW);
   c.SetRenderStateCached(d, D3DRS_LIGHTING, 0);
   c.SetRenderStateCached(d, D3DRS_ZENABLE, 1);
   c.SetRenderStateCached(d, D3DRS_FOGENABLE, 1);
   c.SetRenderStateCached(d, D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
-  c.SetRenderStateCached(d, D3DRS_FOGSTART, FloatState(0.025f));
+  c.SetRenderStateCached(d, D3DRS_FOGSTART, FloatState(fogStart));
   c.SetRenderStateCached(d, D3DRS_FOGEND, FloatState(0.4f));
   c.SetRenderStateCached(d, D3DRS_ALPHABLENDENABLE, 1);
   c.SetRenderStateCached(d, D3DRS_FOGCOLOR, scene.colours.clearColour);
@@ -45,8 +43,14 @@ void RestoreRenderStates(Scene& scene, uint32_t screenWidth, uint32_t screenHeig
   c.SetRenderStateCached(d, D3DRS_ZFUNC, D3DCMP_LESS);
   c.SetRenderStateCached(d, D3DRS_NORMALIZENORMALS, 0);
   c.SetRenderStateCached(d, D3DRS_COLORVERTEX, 1);
-  c.SetRenderStateCached(d, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  c.SetRenderStateCached(d, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+}
+
+void RestoreRenderStates(Scene& scene, uint32_t screenWidth, uint32_t screenHeight) {
+  UpdateProjection(scene, screenWidth, screenHeight);
+  scene.cache.Reset();
+  SetSceneRenderStates(scene, 0.025f);
+  scene.cache.SetRenderStateCached(*scene.device, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  scene.cache.SetRenderStateCached(*scene.device, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
 }
 
 }  // namespace sorvane

@@ -11,6 +11,10 @@ struct Scene;
 // display's current format. False when the mode can't be read or Reset fails.
 bool ResetDevice(Scene& scene, uint32_t width, uint32_t height, void* window);
 
+// The fixed-pipeline states every scene frame starts from, with the fog
+// starting at fogStart: closer at set-up than after a reset.
+void SetSceneRenderStates(Scene& scene, float fogStart);
+
 // The projection for a screen of this size, then the render states a reset
 // dropped (fog now starts at 0.025). Both state caches are forgotten first:
 // a reset device holds none of the values they remember.

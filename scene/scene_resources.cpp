@@ -7,7 +7,7 @@
 #include "d3dx/shader_assembler.h"
 #include "d3dx/shader_declaration.h"
 #include "render/d3d8_constants.h"
-#include "render/float_state.h"
+#include "render/device_reset.h"
 #include "scene/scene.h"
 
 namespace sorvane {
@@ -85,20 +85,7 @@ void WriteBackdrop(uint8_t* data, const ColourScheme& colours) {
 void SetInitialStates(Scene& scene) {
   Device& d = *scene.device;
   StateCache& c = scene.cache;
-  c.SetRenderStateCached(d, D3DRS_CULLMODE, D3DCULL_CW);
-  c.SetRenderStateCached(d, D3DRS_LIGHTING, 0);
-  c.SetRenderStateCached(d, D3DRS_ZENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
-  c.SetRenderStateCached(d, D3DRS_FOGSTART, FloatState(0.005f));
-  c.SetRenderStateCached(d, D3DRS_FOGEND, FloatState(0.4f));
-  c.SetRenderStateCached(d, D3DRS_ALPHABLENDENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGCOLOR, scene.colours.clearColour);
-  c.SetRenderStateCached(d, D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
-  c.SetRenderStateCached(d, D3DRS_DITHERENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_ZFUNC, D3DCMP_LESS);
-  c.SetRenderStateCached(d, D3DRS_NORMALIZENORMALS, 0);
-  c.SetRenderStateCached(d, D3DRS_COLORVERTEX, 1);
+  SetSceneRenderStates(scene, 0.005f);
   for (uint32_t stage = 0; stage < 2; ++stage) {
     c.SetTextureStageStateCached(d, stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
     c.SetTextureStageStateCached(d, stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
