@@ -14,7 +14,14 @@ class NamedEvent {
   NamedEvent(const NamedEvent&) = delete;
   NamedEvent& operator=(const NamedEvent&) = delete;
   NamedEvent(NamedEvent&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-  NamedEvent& operator=(NamedEvent&& other) noexcept;
+  NamedEvent& operator=(NamedEvent&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = other.handle_;
+      other.handle_ = nullptr;
+    }
+    return *this;
+  }
   ~NamedEvent() { Close(); }
 
   // A new auto-reset, non-signalled event.

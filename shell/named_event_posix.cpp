@@ -32,15 +32,6 @@ std::map<std::string, std::weak_ptr<EventState>>& Table() {
 
 }  // namespace
 
-NamedEvent& NamedEvent::operator=(NamedEvent&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = nullptr;
-  }
-  return *this;
-}
-
 NamedEvent NamedEvent::Create(const char* name) {
   std::lock_guard lock(tableMutex);
   std::shared_ptr<EventState> state = Table()[name].lock();

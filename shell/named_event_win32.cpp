@@ -5,15 +5,6 @@
 
 namespace sorvane {
 
-NamedEvent& NamedEvent::operator=(NamedEvent&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = nullptr;
-  }
-  return *this;
-}
-
 NamedEvent NamedEvent::Create(const char* name) {
   NamedEvent e;
   e.handle_ = CreateEventA(nullptr, FALSE, FALSE, name);
