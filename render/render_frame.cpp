@@ -271,16 +271,20 @@ FrameResult RenderFrame(Scene& s, NamedEvent& startEvent, NamedEvent& stopEvent)
   SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
 
   SetFishStates(s);
+  // A cycle that does not come back in time keeps the fish: they are neither
+  // drawn nor handed on again until it has, so a stalled thread slows the
+  // fish down but never the saver, which must stay able to end.
+  bool fishHere = true;
   if (s.firstFrame) {
     // The light rays are spread around the camera here once they exist.
     s.firstFrame = false;
   } else {
-    stopEvent.Wait();
+    fishHere = stopEvent.Wait(kCalculationWaitMs);
     // The fish are moved and drawn here once they exist.
   }
   SetStageFilters(s, 0, D3DTEXF_LINEAR);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
-  startEvent.Set();
+  if (fishHere) startEvent.Set();
 
   // The light rays are updated and drawn here once they exist.
   if (!DrawShimmer(s)) return EndEarly(s);

@@ -2,6 +2,8 @@
 // with the hand-over of the fish to and from the calculation thread.
 #pragma once
 
+#include <cstdint>
+
 #include "shell/named_event.h"
 
 namespace sorvane {
@@ -19,6 +21,10 @@ enum class FrameResult {
   // end the program, resets the device and restores its states.
   DeviceNotReset,
 };
+
+// How long a frame waits for the calculation cycle it started before it goes
+// on without the fish; a cycle normally takes a few milliseconds.
+constexpr uint32_t kCalculationWaitMs = 500;
 
 // Draws one frame. The first frame does not wait for the calculation thread;
 // every later one takes the fish back on stopEvent; every frame that reaches

@@ -65,6 +65,17 @@ TEST_F(FrameTest, FirstFrameDoesNotWaitLaterFramesTakeTheFishBack) {
   EXPECT_TRUE(threadStart.Wait(0));
 }
 
+TEST_F(FrameTest, StalledCycleKeepsTheFishButNotTheSaver) {
+  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  ASSERT_TRUE(threadStart.Wait(0));
+  // The cycle never ends: frames still come, and no second cycle is queued.
+  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  EXPECT_FALSE(threadStart.Wait(0)) << "the fish must not be handed on while the cycle has them";
+  stop.Set();  // the cycle comes back at last
+  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  EXPECT_TRUE(threadStart.Wait(0));
+}
+
 TEST_F(FrameTest, ViewFollowsThePathAtEyeHeightAboveTheGround) {
   for (int frame = 0; frame < 5; ++frame) {
     ASSERT_EQ(Frame(), FrameResult::Presented);
