@@ -8,22 +8,37 @@
 
 namespace sorvane {
 
-bool ResetDevice(Scene& scene, uint32_t width, uint32_t height, void* window) {
+namespace {
+
+// What both resets share: the desktop's format, one back buffer, a 16-bit depth buffer.
+bool ResetForDisplay(Scene& scene, PresentParameters& p) {
   DisplayMode mode;
   if (Failed(scene.direct3d->GetAdapterDisplayMode(&mode))) return false;
+  p.backBufferFormat = mode.format;
+  p.backBufferCount = 1;
+  p.swapEffect = D3DSWAPEFFECT_DISCARD;
+  p.enableAutoDepthStencil = true;
+  p.autoDepthStencilFormat = D3DFMT_D16;
+  return !Failed(scene.device->Reset(p));
+}
+
+}  // namespace
+
+bool ResetDevice(Scene& scene, uint32_t width, uint32_t height, void* window) {
   PresentParameters p;
   p.backBufferWidth = width;
   p.backBufferHeight = height;
-  p.backBufferFormat = mode.format;
-  p.backBufferCount = 1;
   p.multiSampleType = D3DMULTISAMPLE_NONE;
-  p.swapEffect = D3DSWAPEFFECT_DISCARD;
   p.deviceWindow = window;
   p.windowed = false;
-  p.enableAutoDepthStencil = true;
-  p.autoDepthStencilFormat = D3DFMT_D16;
   p.presentationInterval = D3DPRESENT_INTERVAL_ONE;
-  return !Failed(scene.device->Reset(p));
+  return ResetForDisplay(scene, p);
+}
+
+bool ResetDeviceWindowed(Scene& scene) {
+  PresentParameters p;
+  p.windowed = true;
+  return ResetForDisplay(scene, p);
 }
 
 void SetSceneRenderStates(Scene& scene, float fogStart) {

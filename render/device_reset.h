@@ -11,6 +11,10 @@ struct Scene;
 // display's current format. False when the mode can't be read or Reset fails.
 bool ResetDevice(Scene& scene, uint32_t width, uint32_t height, void* window);
 
+// Back to windowed presentation in the desktop's format, so that the device
+// can be released without leaving the display in its full-screen mode.
+bool ResetDeviceWindowed(Scene& scene);
+
 // The fixed-pipeline states every scene frame starts from, with the fog
 // starting at fogStart: closer at set-up than after a reset.
 void SetSceneRenderStates(Scene& scene, float fogStart);

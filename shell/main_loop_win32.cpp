@@ -1,7 +1,7 @@
 // The main loop with its frame pacing, scene initialisation and release, and
 // the orderly shutdown of the saver.
-#include "render/d3d8_constants.h"
 #include "render/device_d3d8_win32.h"
+#include "render/device_reset.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/resource_source_win32.h"
@@ -45,17 +45,7 @@ void QSaver::ReleaseScene() {
 void QSaver::ReleaseDevice() {
   if (Device* device = scene_.device) {
     device->ResourceManagerDiscardBytes(0);
-    DisplayMode display;
-    if (!Failed(d3d_->GetAdapterDisplayMode(&display))) {
-      PresentParameters windowed;
-      windowed.backBufferFormat = display.format;
-      windowed.backBufferCount = 1;
-      windowed.swapEffect = D3DSWAPEFFECT_DISCARD;
-      windowed.windowed = true;
-      windowed.enableAutoDepthStencil = true;
-      windowed.autoDepthStencilFormat = D3DFMT_D16;
-      device->Reset(windowed);
-    }
+    ResetDeviceWindowed(scene_);
     device->Release();
     scene_.device = nullptr;
   }

@@ -225,6 +225,16 @@ TEST_F(FrameTest, ResetUsesTheDisplayFormatAndRestoresTheStatesItDropped) {
   EXPECT_FALSE(ResetDevice(scene(), 1024, 768, nullptr));
 }
 
+TEST_F(FrameTest, ShutdownResetGoesWindowedInTheDisplayFormat) {
+  t.direct3d.displayMode.format = D3DFMT_X8R8G8B8;
+  ASSERT_TRUE(ResetDeviceWindowed(scene()));
+  EXPECT_EQ(device().calls().back().args, (std::vector<uint64_t>{0, 0, D3DFMT_X8R8G8B8, 1}));
+  t.direct3d.Fail("GetAdapterDisplayMode", D3DERR_NOTAVAILABLE, 1);
+  device().CallLog::Clear();
+  EXPECT_FALSE(ResetDeviceWindowed(scene()));
+  EXPECT_EQ(device().Count("Reset"), 0u) << "no display mode, no reset";
+}
+
 TEST_F(FrameTest, EveryStateChangeGoesThroughTheCaches) {
   std::map<uint64_t, uint64_t> renderStates;
   std::map<std::pair<uint64_t, uint64_t>, uint64_t> stageStates;
