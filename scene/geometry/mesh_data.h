@@ -1,0 +1,45 @@
+// The shape of every mesh the program carries as constant tables: the scenery
+// meshes and the fish parts, and the vertex layouts they are drawn with.
+#pragma once
+#include <cstdint>
+
+namespace sorvane {
+
+struct VertexBuffer;
+struct IndexBuffer;
+
+// Separate writable tables: preparation rescales and re-orients them in place.
+struct MeshData {
+  int32_t vertexCount;
+  int32_t indexCount;
+  float* positions;   // vertexCount × 3
+  float* texCoords0;  // vertexCount × 2
+  float* texCoords1;  // vertexCount × 2
+  uint16_t* indices;  // indexCount, a triangle list
+};
+
+// D3DFVF_XYZ | D3DFVF_TEX2
+struct SceneryVertex {
+  float x, y, z;
+  float tu0, tv0;
+  float tu1, tv1;
+};
+static_assert(sizeof(SceneryVertex) == 28);
+
+// D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX2
+struct FishVertex {
+  float x, y, z;
+  uint32_t colour;
+  float tu0, tv0;
+  float tu1, tv1;
+};
+static_assert(sizeof(FishVertex) == 32);
+
+struct MeshBuffers {
+  VertexBuffer* vertices = nullptr;
+  IndexBuffer* indices = nullptr;
+  int32_t vertexCount = 0;
+  int32_t indexCount = 0;
+};
+
+}  // namespace sorvane
