@@ -44,6 +44,7 @@ add_dependencies(Sorvane generated_resources)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Sorvane.rc PROPERTIES
   OBJECT_DEPENDS "${SORVANE_GENERATED_FILES};${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest;${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh")
 target_include_directories(Sorvane PRIVATE ${SORVANE_GENERATED} ${CMAKE_SOURCE_DIR}/resources)
+include(${CMAKE_SOURCE_DIR}/cmake/installer.cmake)
 
 # GoogleTest for the Windows target, each test executable one Wine run.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
