@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# End to end: SorvaneSetup.exe under Wine, in a prefix of its own. A silent
+# install puts every file and value in place and the installed saver runs from
+# the system folder with its sounds where it looks; an install over it through
+# the pages (English) keeps the settings and one program entry and makes Sorvane
+# the screensaver; the first page is shot in English and Russian; a silent
+# uninstall leaves the files and the registry as they were before.
+# Arguments: the module, the screenshot folder, and the NSIS target of the
+# installer to make around the module (by default the one that fits it).
+set -euo pipefail
+scr=$1
+shots=$2
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$(dirname "$scr")" && pwd)
+generated=$build/generated
+pe=$(od -An -t u4 -j 60 -N 4 "$scr" | tr -d ' ')
+if [ "$(od -An -t x2 -j $((pe + 4)) -N 2 "$scr" | tr -d ' ')" = 8664 ]; then
+  target=${3:-amd64-unicode}
+else
+  target=${3:-x86-unicode}
+fi
+export WINEPREFIX=$build/wineprefix-installer
+source "$here/../wine/wine-env.sh"
+source "$here/e2e-lib.sh"
+mkdir -p "$shots"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+for f in sorvane.ogg svambient.ogg sorvane.ico; do
+  [ -f "$generated/$f" ] || fail "$generated/$f is missing: build the installer target first"
+done
+setup=$work/SorvaneSetup.exe
+makensis -V2 -INPUTCHARSET UTF8 -DTARGET="$target" -DMODULE="$scr" -DGENERATED="$generated" \
+  -DOUTFILE="$setup" "$here/../../installer/Sorvane.nsi" >/dev/null
+echo "installer ($target): $(stat -c %s "$setup") bytes"
+if [ -f "$build/SorvaneSetup.exe" ] && [ "$target" = x86-unicode ]; then
+  cmp -s "$setup" "$build/SorvaneSetup.exe" ||
+    fail "the build's SorvaneSetup.exe differs from one made again from the same inputs"
+fi
+
+if [ "$target" = x86-unicode ]; then view=/reg:32; else view=/reg:64; fi
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sorvane'
+desktop_key='HKCU\Control Panel\Desktop'
+settings_key='HKCU\Software\Quorvel Interactive\Sorvane'
+# Prints a value's data ("" when absent).
+value() { { wine reg query "$1" /v "$2" $view 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    [A-Z_]*    //p"; }
+ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
+# Waits until no copy of the uninstaller (it relaunches itself from a temp folder) runs.
+wait_for_uninstaller() {
+  local end=$((SECONDS + 60))
+  while pgrep -f '~nsu[^ ]*\.tmp' >/dev/null; do
+    [ $SECONDS -lt $end ] || fail "the uninstaller did not end within 60 s"
+    sleep 0.05
+  done
+}
+# The files of drive C and both registry hives as sorted "key<TAB>value" lines.
+# Left out: what Wine rewrites on every start (device enumeration, network
+# cards), the fonts it registers on a prefix's first window, and the uninstaller's temp copy, which Windows too removes only at the
+# next restart (its folder and the PendingFileRenameOperations naming it).
+snapshot() {
+  wineserver -w
+  (cd "$WINEPREFIX/drive_c" && find . | grep -v '/Temp/~nsu[^/]*\.tmp' | sort) >"$work/files-$1"
+  for hive in system user; do
+    awk '/^#/ { next } /^\[/ { key = $0; sub(/\] [0-9]+$/, "]", key); print key; next } NF { print key "\t" $0 }' \
+      "$WINEPREFIX/$hive.reg" |
+      grep -Ev '^\[(System\\\\CurrentControlSet\\\\(Control\\\\Class|Enum)|Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards|Software\\\\(Wow6432Node\\\\)?Microsoft\\\\Windows( NT)?\\\\CurrentVersion\\\\Fonts])' |
+      grep -Ev 'PendingFileRenameOperations.*~nsu' | sort >"$work/$hive-$1" || true
+  done
+}
+# Shoots the installer's window once it has been shown.
+shoot_first_page() {
+  local window
+  window=$(wait_for_window_class sorvanesetup 60) || fail "no installer window appeared ($1)"
+  sleep 1.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/installer-$1.png"
+  echo "screenshot: $shots/installer-$1.png" >&2
+  echo "$window"
+}
+wait_for_window_class() {
+  local end=$((SECONDS + $2)) id
+  while [ $SECONDS -lt $end ]; do
+    id=$(xdotool search --onlyvisible --class "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# A left-over install from an interrupted run goes first.
+leftover=$(value "$uninstall_key" QuietUninstallString)
+if [ -n "$leftover" ]; then
+  wine "$(sed 's/^"\(.*\)" .*/\1/' <<<"$leftover")" /S
+  wait_for_uninstaller
+fi
+# A user with an earlier screensaver and an earlier Sorvane setting.
+earlier_saver='C:\windows\system32\scrnsave.scr'
+wine reg add "$desktop_key" /v SCRNSAVE.EXE /d "$earlier_saver" /f >/dev/null
+wine reg add "$settings_key\\Settings" /v Volume /d 35 /f >/dev/null
+snapshot before
+
+# Silent install.
+started=$(date +%s%N)
+wine "$setup" /S || fail "the silent install failed ($?)"
+echo "silent install: $(ms_since "$started") ms"
+# A 32-bit installer on 64-bit Windows reaches SysWOW64 as its system folder.
+drive=$WINEPREFIX/drive_c
+if [ "$target" = x86-unicode ] && [ -d "$drive/windows/syswow64" ]; then
+  saver='C:\windows\SysWOW64\Sorvane.scr'
+else
+  saver='C:\windows\system32\Sorvane.scr'
+fi
+cmp -s "$scr" "$(winepath -u "$saver")" || fail "Sorvane.scr is not in the 32-bit system folder"
+for f in sorvane.ogg svambient.ogg; do
+  cmp -s "$generated/$f" "$drive/windows/$f" || fail "$f is not in the Windows folder"
+done
+uninstaller=$(value "$uninstall_key" UninstallString | tr -d '"')
+[ -f "$(winepath -u "$uninstaller" 2>/dev/null)" ] || fail "no uninstaller at $uninstaller"
+[ "$(value "$uninstall_key" DisplayName)" = Sorvane ] || fail "wrong DisplayName"
+[ "$(value "$uninstall_key" DisplayVersion)" = 2.9.94 ] || fail "wrong DisplayVersion"
+[ "$(value "$uninstall_key" Publisher)" = "Quorvel Interactive" ] || fail "wrong Publisher"
+[ "$(value "$uninstall_key" DisplayIcon)" = "$saver,0" ] || fail "the icon is not the installed saver's"
+[ "$(value "$uninstall_key" QuietUninstallString)" = "\"$uninstaller\" /S" ] || fail "wrong QuietUninstallString"
+kb=$(($(value "$uninstall_key" EstimatedSize)))
+bytes=$(($(stat -c %s "$scr") + $(stat -c %s "$generated/sorvane.ogg") + $(stat -c %s "$generated/svambient.ogg")))
+[ $((kb * 1024)) -ge "$bytes" ] && [ $((kb * 1024)) -lt $((bytes + 4096)) ] ||
+  fail "EstimatedSize $kb KB does not fit the $bytes bytes installed"
+[ "$(value "$desktop_key" SCRNSAVE.EXE)" = "$earlier_saver" ] || fail "a silent install changed the screensaver"
+
+# The installed saver runs from the system folder; its sounds are in the
+# folder it asks Windows for.
+wine "$saver" /s >/dev/null 2>&1 &
+pid=$!
+window=$(wait_for_window '^Sorvane$' 60) || fail "the installed saver showed no window"
+sleep 4
+focus "$window"
+xdotool key space
+wait_for_exit "$pid" 10000 || fail "the installed saver did not end on a key press"
+wait "$pid" || true
+
+# An install over the install, through its pages in English, with the finish
+# page's offer taken as it stands (checked).
+LC_ALL=en_US.UTF-8 wine "$setup" &
+pid=$!
+window=$(shoot_first_page english | tail -n 1)
+focus "$window"
+end=$((SECONDS + 60))
+while ! wait_for_exit "$pid" 500; do
+  [ $SECONDS -lt $end ] || fail "the installer's pages did not come to an end"
+  focus "$window"
+  xdotool key Return
+done
+wait "$pid" || fail "the install through the pages failed"
+[ "$(value "$desktop_key" SCRNSAVE.EXE)" = "$saver" ] || fail "the finish page did not make Sorvane the screensaver"
+[ "$(value "$settings_key" PreviousScreenSaver)" = "$earlier_saver" ] || fail "the earlier screensaver was not kept"
+[ "$(value "$settings_key\\Settings" Volume)" = 35 ] || fail "the install over the install lost the settings"
+entries=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s $view 2>/dev/null |
+  tr -d '\r' | grep -c '^    DisplayName    REG_SZ    Sorvane$' || true)
+[ "$entries" = 1 ] || fail "$entries program entries after an install over the install"
+
+# The first page in Russian, then cancelled.
+LC_ALL=ru_RU.UTF-8 wine "$setup" &
+pid=$!
+window=$(shoot_first_page russian | tail -n 1)
+focus "$window"
+xdotool key Escape
+wait_for_exit "$pid" 10000 || fail "the Russian installer did not end on Escape"
+wait "$pid" || true
+
+# Silent uninstall: everything as before, the earlier screensaver back and
+# the settings kept.
+started=$(date +%s%N)
+wine "$uninstaller" /S
+wait_for_uninstaller
+echo "silent uninstall: $(ms_since "$started") ms"
+snapshot after
+for part in files system user; do
+  diff "$work/$part-before" "$work/$part-after" >&2 || fail "the uninstall left $part changed (above)"
+done
+echo "passed"
