@@ -1,11 +1,14 @@
 # What ships: Sorvane.scr stripped, its debug information kept beside it as
 # Sorvane.scr.debug (found by debuggers through the debug link), and
-# SorvaneSetup.exe, which carries the module and the two sounds.
+# SorvaneSetup.exe, which carries the module and the two sounds. No time stamp
+# goes into the module: the linker leaves it out, and objcopy, which would write
+# the current time, takes SOURCE_DATE_EPOCH instead.
 target_link_options(Sorvane PRIVATE -Wl,--no-insert-timestamp)
 set(SORVANE_DEBUG_FILE ${CMAKE_CURRENT_BINARY_DIR}/Sorvane.scr.debug)
+set(SORVANE_OBJCOPY ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
 add_custom_command(TARGET Sorvane POST_BUILD
-  COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:Sorvane> ${SORVANE_DEBUG_FILE}
-  COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=${SORVANE_DEBUG_FILE} $<TARGET_FILE:Sorvane>
+  COMMAND ${SORVANE_OBJCOPY} --only-keep-debug $<TARGET_FILE:Sorvane> ${SORVANE_DEBUG_FILE}
+  COMMAND ${SORVANE_OBJCOPY} --strip-debug --add-gnu-debuglink=${SORVANE_DEBUG_FILE} $<TARGET_FILE:Sorvane>
   BYPRODUCTS ${SORVANE_DEBUG_FILE})
 
 # The sounds come from their generator's target; without it there is nothing to
