@@ -4,7 +4,8 @@
 # the system folder with its sounds where it looks; an install over it through
 # the pages (English) keeps the settings and one program entry and makes Sorvane
 # the screensaver; the first page is shot in English and Russian; a silent
-# uninstall leaves the files and the registry as they were before.
+# uninstall leaves the files and the registry as they were before; asked, the
+# uninstaller removes the settings too.
 # Arguments: the module, the screenshot folder, and the NSIS target of the
 # installer to make around the module (by default the one that fits it).
 set -euo pipefail
@@ -24,7 +25,8 @@ source "$here/../wine/wine-env.sh"
 source "$here/e2e-lib.sh"
 mkdir -p "$shots"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# The prefix is this test's own: whatever still runs in it at the end goes.
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 
 for f in sorvane.ogg svambient.ogg sorvane.ico; do
   [ -f "$generated/$f" ] || fail "$generated/$f is missing: build the installer target first"
@@ -45,10 +47,18 @@ settings_key='HKCU\Software\Quorvel Interactive\Sorvane'
 # Prints a value's data ("" when absent).
 value() { { wine reg query "$1" /v "$2" $view 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    [A-Z_]*    //p"; }
 ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
-# Waits until no copy of the uninstaller (it relaunches itself from a temp folder) runs.
+# Waits until no copy of the uninstaller (it relaunches itself from a temp
+# folder) runs in this prefix.
+uninstaller_running() {
+  local pid
+  for pid in $(pgrep -f '~nsu[^ ]*\.tmp'); do
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
 wait_for_uninstaller() {
   local end=$((SECONDS + 60))
-  while pgrep -f '~nsu[^ ]*\.tmp' >/dev/null; do
+  while [ -e "$(winepath -u "$uninstaller")" ] || uninstaller_running; do
     [ $SECONDS -lt $end ] || fail "the uninstaller did not end within 60 s"
     sleep 0.05
   done
@@ -87,9 +97,9 @@ wait_for_window_class() {
 }
 
 # A left-over install from an interrupted run goes first.
-leftover=$(value "$uninstall_key" QuietUninstallString)
-if [ -n "$leftover" ]; then
-  wine "$(sed 's/^"\(.*\)" .*/\1/' <<<"$leftover")" /S
+uninstaller=$(value "$uninstall_key" UninstallString | tr -d '"')
+if [ -n "$uninstaller" ]; then
+  wine "$uninstaller" /S
   wait_for_uninstaller
 fi
 # A user with an earlier screensaver and an earlier Sorvane setting.
@@ -131,7 +141,11 @@ bytes=$(($(stat -c %s "$scr") + $(stat -c %s "$generated/sorvane.ogg") + $(stat 
 wine "$saver" /s >/dev/null 2>&1 &
 pid=$!
 window=$(wait_for_window '^Sorvane$' 60) || fail "the installed saver showed no window"
-sleep 4
+end=$((SECONDS + 60))
+until shoot "$work/saver.png" && read -r _ _ blue <<<"$(band_mean "$work/saver.png" 0 768)" && is "$blue > 0.1"; do
+  [ $SECONDS -lt $end ] || fail "the installed saver drew no water within 60 s"
+  sleep 0.5
+done
 focus "$window"
 xdotool key space
 wait_for_exit "$pid" 10000 || fail "the installed saver did not end on a key press"
@@ -176,4 +190,26 @@ snapshot after
 for part in files system user; do
   diff "$work/$part-before" "$work/$part-after" >&2 || fail "the uninstall left $part changed (above)"
 done
+
+# Asked through its pages, the uninstaller removes the settings too.
+wine "$setup" /S
+wine "$uninstaller" &
+window=$(wait_for_window_class '^un\.exe$' 60) || fail "no uninstaller window appeared"
+focus "$window"
+xdotool key Return
+end=$((SECONDS + 60))
+until question=$(xdotool search --onlyvisible --class '^un\.exe$' | grep -vx "$window" | head -n 1) && [ -n "$question" ]; do
+  [ $SECONDS -lt $end ] || fail "the uninstaller did not ask about the settings"
+  sleep 0.1
+done
+focus "$question"
+xdotool key y
+end=$((SECONDS + 60))
+while uninstaller_running; do
+  [ $SECONDS -lt $end ] || fail "the uninstaller's pages did not come to an end"
+  focus "$window"
+  xdotool key Return
+  sleep 0.5
+done
+wine reg query 'HKCU\Software\Quorvel Interactive' >/dev/null 2>&1 && fail "the settings were kept though their removal was asked for"
 echo "passed"
