@@ -30,7 +30,7 @@ function(sorvane_add_installer)
     COMMAND ${SORVANE_MAKENSIS} -V2 -INPUTCHARSET UTF8 -DTARGET=${nsis_target}
             -DMODULE=$<TARGET_FILE:Sorvane> -DGENERATED=${SORVANE_GENERATED} -DOUTFILE=${setup} ${script}
     DEPENDS ${script} ${CMAKE_SOURCE_DIR}/installer/texts.nsh Sorvane
-            ${SORVANE_GENERATED}/sorvane.ico ${SORVANE_GENERATED}/sorvane.ogg ${SORVANE_GENERATED}/svambient.ogg
+            ${SORVANE_GENERATED}/sorvane.ico ${SORVANE_GENERATED}/installer.bmp ${SORVANE_GENERATED}/sorvane.ogg ${SORVANE_GENERATED}/svambient.ogg
     VERBATIM)
   add_custom_target(installer ALL DEPENDS ${setup})
   add_dependencies(installer generated_sounds generated_resources)

@@ -15,7 +15,7 @@ ExternalProject_Add(host_tools
   BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
 )
 set(SORVANE_GENERATED_FILES ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
-    ${SORVANE_GENERATED}/textures.rc)
+    ${SORVANE_GENERATED}/installer.bmp ${SORVANE_GENERATED}/textures.rc)
 add_custom_command(
   OUTPUT ${SORVANE_GENERATED_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}

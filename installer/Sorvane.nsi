@@ -2,7 +2,7 @@
 ; two sounds where the saver looks for them, and an uninstaller that takes
 ; exactly these away again. Built by the build:
 ;   makensis -INPUTCHARSET UTF8 -DTARGET=x86-unicode -DMODULE=Sorvane.scr
-;            -DGENERATED=<folder with sorvane.ico and the .ogg files> -DOUTFILE=SorvaneSetup.exe Sorvane.nsi
+;            -DGENERATED=<folder with sorvane.ico, installer.bmp and the .ogg files> -DOUTFILE=SorvaneSetup.exe Sorvane.nsi
 ; TARGET amd64-unicode wraps a 64-bit module, for test machines without 32-bit code.
 
 Unicode true
@@ -34,6 +34,7 @@ Var SaverPath
 
 !define MUI_ICON "${GENERATED}/sorvane.ico"
 !define MUI_UNICON "${GENERATED}/sorvane.ico"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${GENERATED}/installer.bmp"
 
 !define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME

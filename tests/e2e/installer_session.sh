@@ -28,7 +28,7 @@ work=$(mktemp -d)
 # The prefix is this test's own: whatever still runs in it at the end goes.
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 
-for f in sorvane.ogg svambient.ogg sorvane.ico; do
+for f in sorvane.ogg svambient.ogg sorvane.ico installer.bmp; do
   [ -f "$generated/$f" ] || fail "$generated/$f is missing: build the installer target first"
 done
 setup=$work/SorvaneSetup.exe
