@@ -46,6 +46,8 @@ desktop_key='HKCU\Control Panel\Desktop'
 settings_key='HKCU\Software\Quorvel Interactive\Sorvane'
 # Prints a value's data ("" when absent).
 value() { { wine reg query "$1" /v "$2" $view 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    [A-Z_]*    //p"; }
+# A path on drive C as seen from here (the program folders keep their case).
+unix_path() { local p=${1#C:\\}; echo "$WINEPREFIX/drive_c/${p//\\//}"; }
 ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
 # Waits until no copy of the uninstaller (it relaunches itself from a temp
 # folder) runs in this prefix.
@@ -58,7 +60,7 @@ uninstaller_running() {
 }
 wait_for_uninstaller() {
   local end=$((SECONDS + 60))
-  while [ -e "$(winepath -u "$uninstaller")" ] || uninstaller_running; do
+  while [ -e "$(unix_path "$uninstaller")" ] || uninstaller_running; do
     [ $SECONDS -lt $end ] || fail "the uninstaller did not end within 60 s"
     sleep 0.05
   done
@@ -115,16 +117,16 @@ echo "silent install: $(ms_since "$started") ms"
 # A 32-bit installer on 64-bit Windows reaches SysWOW64 as its system folder.
 drive=$WINEPREFIX/drive_c
 if [ "$target" = x86-unicode ] && [ -d "$drive/windows/syswow64" ]; then
-  saver='C:\windows\SysWOW64\Sorvane.scr'
+  saver='C:\windows\SysWOW64\Sorvane.scr' saver_dir=syswow64
 else
-  saver='C:\windows\system32\Sorvane.scr'
+  saver='C:\windows\system32\Sorvane.scr' saver_dir=system32
 fi
-cmp -s "$scr" "$(winepath -u "$saver")" || fail "Sorvane.scr is not in the 32-bit system folder"
+cmp -s "$scr" "$drive/windows/$saver_dir/Sorvane.scr" || fail "Sorvane.scr is not in the system folder"
 for f in sorvane.ogg svambient.ogg; do
   cmp -s "$generated/$f" "$drive/windows/$f" || fail "$f is not in the Windows folder"
 done
 uninstaller=$(value "$uninstall_key" UninstallString | tr -d '"')
-[ -f "$(winepath -u "$uninstaller" 2>/dev/null)" ] || fail "no uninstaller at $uninstaller"
+[ -f "$(unix_path "$uninstaller")" ] || fail "no uninstaller at $uninstaller"
 [ "$(value "$uninstall_key" DisplayName)" = Sorvane ] || fail "wrong DisplayName"
 [ "$(value "$uninstall_key" DisplayVersion)" = 2.9.94 ] || fail "wrong DisplayVersion"
 [ "$(value "$uninstall_key" Publisher)" = "Quorvel Interactive" ] || fail "wrong Publisher"
