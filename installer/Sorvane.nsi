@@ -161,8 +161,16 @@ Function ChooseSaver
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $SaverPath
 FunctionEnd
 
+; On 64-bit Windows the 64-bit control panel, which lists the savers of both
+; system folders, rather than the 32-bit one this installer would reach.
 Function OpenSaverSettings
+  !if ${NSIS_PTR_SIZE} <= 4
+    ${DisableX64FSRedirection}
+  !endif
   Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
+  !if ${NSIS_PTR_SIZE} <= 4
+    ${EnableX64FSRedirection}
+  !endif
 FunctionEnd
 
 Section Uninstall
