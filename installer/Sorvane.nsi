@@ -99,15 +99,12 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${PUBLISHER}"
   !endif
 !macroend
 
-; $0 := 1 when the current user's screensaver is the installed Sorvane.scr,
-; however the path is spelt (long or 8.3, any case), else 0.
+; $0 := 1 when the current user's screensaver is the installed Sorvane.scr in
+; any letter case (older control panels wrote it in capitals), else 0.
 !macro SaverChosen UN
 Function ${UN}SaverChosen
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  GetFullPathName /SHORT $1 $0
-  GetFullPathName /SHORT $2 $SaverPath
-  ${If} $1 != ""
-  ${AndIf} $1 == $2
+  ${If} $0 == $SaverPath
     StrCpy $0 1
   ${Else}
     StrCpy $0 0

@@ -183,7 +183,8 @@ wait_for_exit "$pid" 10000 || fail "the Russian installer did not end on Escape"
 wait "$pid" || true
 
 # Silent uninstall: everything as before, the earlier screensaver back and
-# the settings kept.
+# the settings kept; Sorvane counts as chosen in any letter case.
+wine reg add "$desktop_key" /v SCRNSAVE.EXE /d "$(tr 'a-z' 'A-Z' <<<"$saver")" /f >/dev/null
 started=$(date +%s%N)
 wine "$uninstaller" /S
 wait_for_uninstaller
