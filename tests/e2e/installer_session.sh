@@ -67,8 +67,9 @@ wait_for_uninstaller() {
 }
 # The files of drive C and both registry hives as sorted "key<TAB>value" lines.
 # Left out: what Wine rewrites on every start (device enumeration, network
-# cards), the fonts it registers on a prefix's first window, and the uninstaller's temp copy, which Windows too removes only at the
-# next restart (its folder and the PendingFileRenameOperations naming it).
+# cards), the fonts it registers on a prefix's first window, and the
+# uninstaller's temp copy, which Windows too removes only at the next restart
+# (its folder and the PendingFileRenameOperations naming it).
 snapshot() {
   wineserver -w
   (cd "$WINEPREFIX/drive_c" && find . | grep -v '/Temp/~nsu[^/]*\.tmp' | sort) >"$work/files-$1"
@@ -181,6 +182,8 @@ focus "$window"
 xdotool key Escape
 wait_for_exit "$pid" 10000 || fail "the Russian installer did not end on Escape"
 wait "$pid" || true
+difference=$(image_difference "$shots/installer-english.png" "$shots/installer-russian.png")
+is "$difference > 0.005" || fail "the Russian first page looks like the English one ($difference)"
 
 # Silent uninstall: everything as before, the earlier screensaver back and
 # the settings kept; Sorvane counts as chosen in any letter case.
