@@ -28,11 +28,12 @@ source "$root/tests/e2e/e2e-lib.sh"
 "$WINELOADER" "$scr" /s >/dev/null 2>&1 &
 pid=$!
 window=$(wait_for_window '^Sorvane$' 60) || fail "the saver did not open its window"
-sleep 5
+wait_for_scene 60 || fail "the saver did not draw its scene"
+sleep 3
 shot="$root/build/sorvane-screenshot.png"
 shoot "$shot"
 echo "Screenshot saved to $shot"
 focus "$window"
 xdotool key space
-wait_for_exit "$pid" 5000 || fail "the saver did not end on the key press"
+wait_for_exit "$pid" 30000 || fail "the saver did not end on the key press"
 echo "The saver ended on a key press."
