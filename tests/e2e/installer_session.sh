@@ -16,10 +16,11 @@ build=$(cd "$(dirname "$scr")" && pwd)
 generated=$build/generated
 pe=$(od -An -t u4 -j 60 -N 4 "$scr" | tr -d ' ')
 if [ "$(od -An -t x2 -j $((pe + 4)) -N 2 "$scr" | tr -d ' ')" = 8664 ]; then
-  target=${3:-amd64-unicode}
+  fitting=amd64-unicode
 else
-  target=${3:-x86-unicode}
+  fitting=x86-unicode
 fi
+target=${3:-$fitting}
 export WINEPREFIX=$build/wineprefix-installer
 source "$here/../wine/wine-env.sh"
 source "$here/e2e-lib.sh"
@@ -35,7 +36,8 @@ setup=$work/SorvaneSetup.exe
 makensis -V2 -INPUTCHARSET UTF8 -DTARGET="$target" -DMODULE="$scr" -DGENERATED="$generated" \
   -DOUTFILE="$setup" "$here/../../installer/Sorvane.nsi" >/dev/null
 echo "installer ($target): $(stat -c %s "$setup") bytes"
-if [ -f "$build/SorvaneSetup.exe" ] && [ "$target" = x86-unicode ]; then
+# The build wraps its module in the installer that fits it.
+if [ -f "$build/SorvaneSetup.exe" ] && [ "$target" = "$fitting" ]; then
   cmp -s "$setup" "$build/SorvaneSetup.exe" ||
     fail "the build's SorvaneSetup.exe differs from one made again from the same inputs"
 fi
@@ -156,7 +158,7 @@ wait "$pid" || true
 
 # An install over the install, through its pages in English, with the finish
 # page's offer taken as it stands (checked).
-LC_ALL=en_US.UTF-8 wine "$setup" &
+env LC_ALL=en_US.UTF-8 "$WINELOADER" "$setup" &
 pid=$!
 window=$(shoot_first_page english | tail -n 1)
 focus "$window"
@@ -175,7 +177,7 @@ entries=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninsta
 [ "$entries" = 1 ] || fail "$entries program entries after an install over the install"
 
 # The first page in Russian, then cancelled.
-LC_ALL=ru_RU.UTF-8 wine "$setup" &
+env LC_ALL=ru_RU.UTF-8 "$WINELOADER" "$setup" &
 pid=$!
 window=$(shoot_first_page russian | tail -n 1)
 focus "$window"
