@@ -1,8 +1,8 @@
 // Device reset and the restoration of its render states.
 #include "render/device_reset.h"
 
-#include "render/d3d8_constants.h"
-#include "render/float_state.h"
+#include "device/d3d8_constants.h"
+#include "device/float_state.h"
 #include "render/projection.h"
 #include "scene/scene.h"
 

@@ -2,7 +2,7 @@
 #include "render/projection.h"
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "scene/scene.h"
 
 namespace sorvane {

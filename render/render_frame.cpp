@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
-#include "render/float_state.h"
+#include "device/d3d8_constants.h"
+#include "device/float_state.h"
 #include "render/projection.h"
 #include "scene/ground_height.h"
 #include "scene/scene.h"

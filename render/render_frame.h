@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/named_event.h"
+#include "base/named_event.h"
 
 namespace sorvane {
 

@@ -8,17 +8,17 @@
 
 #include "d3dx/matrix_stack.h"
 #include "fishlife/navigation_map.h"
-#include "render/camera_path.h"
-#include "render/device.h"
+#include "scene/camera_path.h"
+#include "device/device.h"
 #include "render/frustum.h"
-#include "render/state_cache.h"
+#include "device/state_cache.h"
 #include "scene/colour_scheme.h"
 #include "scene/heights.h"
 #include "scene/resource_source.h"
 #include "scene/scene_device.h"
 #include "scene/seabed_tiles.h"
 #include "scene/texture_table.h"
-#include "shell/instance_counts.h"
+#include "base/instance_counts.h"
 
 namespace sorvane {
 

@@ -3,7 +3,7 @@
 #include <new>
 
 #include "scene/scene.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 

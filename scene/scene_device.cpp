@@ -1,6 +1,6 @@
 #include "scene/scene_device.h"
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "settings/settings.h"
 
 namespace sorvane {

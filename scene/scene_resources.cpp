@@ -6,7 +6,7 @@
 
 #include "d3dx/shader_assembler.h"
 #include "d3dx/shader_declaration.h"
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "render/device_reset.h"
 #include "scene/scene.h"
 

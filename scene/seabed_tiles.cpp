@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdlib>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "scene/heights.h"
 
 namespace sorvane {

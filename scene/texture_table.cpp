@@ -1,7 +1,7 @@
 // The texture list and its seven parameter sets.
 #include "scene/texture_table.h"
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 
 namespace sorvane {
 

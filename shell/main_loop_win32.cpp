@@ -1,6 +1,6 @@
 // The main loop with its frame pacing, scene initialisation and release, and
 // the orderly shutdown of the saver.
-#include "render/device_d3d8_win32.h"
+#include "device/device_d3d8_win32.h"
 #include "render/device_reset.h"
 #include "render/projection.h"
 #include "render/render_frame.h"

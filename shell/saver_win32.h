@@ -5,14 +5,14 @@
 
 #include <vector>
 
-#include "render/device.h"
+#include "device/device.h"
 #include "scene/scene.h"
 #include "shell/calculation_thread.h"
 #include "shell/displays.h"
 #include "shell/frame_pacer.h"
-#include "shell/instance_counts.h"
+#include "base/instance_counts.h"
 #include "shell/mouse_exit.h"
-#include "shell/named_event.h"
+#include "base/named_event.h"
 #include "shell/run_mode.h"
 
 namespace sorvane {

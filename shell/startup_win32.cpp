@@ -8,7 +8,7 @@
 #include "shell/command_line.h"
 #include "shell/language.h"
 #include "shell/messages.h"
-#include "shell/random.h"
+#include "base/random.h"
 #include "shell/saver_win32.h"
 
 namespace sorvane {

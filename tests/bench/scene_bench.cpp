@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
 #include "scene/scene.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {

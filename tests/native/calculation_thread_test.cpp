@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "shell/calculation_thread.h"
-#include "shell/named_event.h"
-#include "shell/random.h"
+#include "base/named_event.h"
+#include "base/random.h"
 
 namespace sorvane {
 

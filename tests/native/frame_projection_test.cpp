@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
 #include "render/frustum.h"
 #include "render/projection.h"
 #include "scene/scene.h"

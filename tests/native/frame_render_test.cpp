@@ -8,7 +8,7 @@
 #include <map>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "render/device_reset.h"
 #include "render/projection.h"
 #include "render/render_frame.h"

@@ -7,7 +7,7 @@
 #include <array>
 #include <set>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "scene/colour_scheme.h"
 #include "scene_test_support.h"
 

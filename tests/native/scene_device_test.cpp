@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
-#include "render/state_cache.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
+#include "device/state_cache.h"
 #include "scene/scene_device.h"
 
 namespace sorvane {

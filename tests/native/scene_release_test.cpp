@@ -2,7 +2,7 @@
 // release afterwards freeing exactly what was made.
 #include <gtest/gtest.h>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "scene_test_support.h"
 
 namespace sorvane {

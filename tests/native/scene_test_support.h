@@ -7,10 +7,10 @@
 #include <set>
 #include <vector>
 
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 #include "scene/folder_resource_source.h"
 #include "scene/scene.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 

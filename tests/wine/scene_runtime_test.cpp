@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "render/device_d3d8_win32.h"
+#include "device/device_d3d8_win32.h"
 #include "render/render_frame.h"
 #include "scene/resource_source_win32.h"
 #include "scene/scene.h"
-#include "shell/instance_counts.h"
-#include "shell/named_event.h"
-#include "shell/random.h"
+#include "base/instance_counts.h"
+#include "base/named_event.h"
+#include "base/random.h"
 
 namespace sorvane {
 

@@ -17,14 +17,14 @@
 #include <vector>
 
 #include "fishlife/calculation_cycle.h"
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
 #include "scene/scene.h"
 #include "settings/settings.h"
-#include "shell/named_event.h"
-#include "shell/random.h"
+#include "base/named_event.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {

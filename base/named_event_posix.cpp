@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "shell/named_event.h"
+#include "base/named_event.h"
 
 namespace sorvane {
 

@@ -1,11 +1,11 @@
 // Planning and following the camera's path.
-#include "render/camera_path.h"
+#include "scene/camera_path.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "d3dx/matrix_math.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 

@@ -1,7 +1,7 @@
 // Named events on Windows kernel events.
 #include <windows.h>
 
-#include "shell/named_event.h"
+#include "base/named_event.h"
 
 namespace sorvane {
 
