@@ -1,6 +1,7 @@
-// Auto-reset events known by name across the process, the only link between
-// the frame and the calculation thread. Windows events on Windows; a small
-// in-process equivalent in the native build.
+// Auto-reset events, the only link between the frame and the calculation
+// thread. They have no name: the saver creates them and hands each thread a
+// handle of its own, so no other process can reach them. Windows events on
+// Windows; a small in-process equivalent in the native build.
 #pragma once
 #include <cstdint>
 
@@ -8,13 +9,13 @@ namespace sorvane {
 
 constexpr uint32_t kWaitForever = 0xFFFFFFFFu;
 
-class NamedEvent {
+class AutoResetEvent {
  public:
-  NamedEvent() = default;
-  NamedEvent(const NamedEvent&) = delete;
-  NamedEvent& operator=(const NamedEvent&) = delete;
-  NamedEvent(NamedEvent&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-  NamedEvent& operator=(NamedEvent&& other) noexcept {
+  AutoResetEvent() = default;
+  AutoResetEvent(const AutoResetEvent&) = delete;
+  AutoResetEvent& operator=(const AutoResetEvent&) = delete;
+  AutoResetEvent(AutoResetEvent&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+  AutoResetEvent& operator=(AutoResetEvent&& other) noexcept {
     if (this != &other) {
       Close();
       handle_ = other.handle_;
@@ -22,12 +23,13 @@ class NamedEvent {
     }
     return *this;
   }
-  ~NamedEvent() { Close(); }
+  ~AutoResetEvent() { Close(); }
 
-  // A new auto-reset, non-signalled event.
-  static NamedEvent Create(const char* name);
-  // The event of that name that Create made; invalid when there is none.
-  static NamedEvent Open(const char* name);
+  // A new auto-reset, non-signalled event; invalid when none could be made.
+  static AutoResetEvent Create();
+  // Another handle on the same event, to be owned (and closed) by another
+  // thread; invalid when this one is.
+  AutoResetEvent Duplicate() const;
 
   bool valid() const { return handle_ != nullptr; }
   bool Set();
@@ -38,8 +40,5 @@ class NamedEvent {
  private:
   void* handle_ = nullptr;
 };
-
-constexpr const char* kStartCalculationEvent = "StartCalculation";
-constexpr const char* kStopCalculationEvent = "StopCalculation";
 
 }  // namespace sorvane

@@ -1,14 +1,11 @@
-// Named events for the native build: auto-reset events on a mutex and a
-// condition variable, found by name in a process-wide table as the system's
-// object namespace would find them.
+// Auto-reset events for the native build: a flag under a mutex with a
+// condition variable, shared by every handle on the event.
 #include <chrono>
 #include <condition_variable>
-#include <map>
 #include <memory>
 #include <mutex>
-#include <string>
 
-#include "base/named_event.h"
+#include "base/auto_reset_event.h"
 
 namespace sorvane {
 
@@ -24,36 +21,21 @@ struct Handle {
   std::shared_ptr<EventState> state;
 };
 
-std::mutex tableMutex;
-std::map<std::string, std::weak_ptr<EventState>>& Table() {
-  static std::map<std::string, std::weak_ptr<EventState>> table;
-  return table;
-}
-
 }  // namespace
 
-NamedEvent NamedEvent::Create(const char* name) {
-  std::lock_guard lock(tableMutex);
-  std::shared_ptr<EventState> state = Table()[name].lock();
-  if (!state) {
-    state = std::make_shared<EventState>();
-    Table()[name] = state;
-  }
-  NamedEvent e;
-  e.handle_ = new Handle{state};
+AutoResetEvent AutoResetEvent::Create() {
+  AutoResetEvent e;
+  e.handle_ = new Handle{std::make_shared<EventState>()};
   return e;
 }
 
-NamedEvent NamedEvent::Open(const char* name) {
-  std::lock_guard lock(tableMutex);
-  auto it = Table().find(name);
-  NamedEvent e;
-  if (it == Table().end()) return e;
-  if (std::shared_ptr<EventState> state = it->second.lock()) e.handle_ = new Handle{state};
+AutoResetEvent AutoResetEvent::Duplicate() const {
+  AutoResetEvent e;
+  if (handle_) e.handle_ = new Handle{static_cast<Handle*>(handle_)->state};
   return e;
 }
 
-bool NamedEvent::Set() {
+bool AutoResetEvent::Set() {
   if (!handle_) return false;
   EventState& s = *static_cast<Handle*>(handle_)->state;
   {
@@ -64,7 +46,7 @@ bool NamedEvent::Set() {
   return true;
 }
 
-bool NamedEvent::Wait(uint32_t timeoutMs) {
+bool AutoResetEvent::Wait(uint32_t timeoutMs) {
   if (!handle_) return false;
   EventState& s = *static_cast<Handle*>(handle_)->state;
   std::unique_lock lock(s.mutex);
@@ -78,7 +60,7 @@ bool NamedEvent::Wait(uint32_t timeoutMs) {
   return true;
 }
 
-void NamedEvent::Close() {
+void AutoResetEvent::Close() {
   delete static_cast<Handle*>(handle_);
   handle_ = nullptr;
 }

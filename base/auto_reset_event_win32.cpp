@@ -1,29 +1,33 @@
-// Named events on Windows kernel events.
+// Auto-reset events on unnamed Windows kernel events.
 #include <windows.h>
 
-#include "base/named_event.h"
+#include "base/auto_reset_event.h"
 
 namespace sorvane {
 
-NamedEvent NamedEvent::Create(const char* name) {
-  NamedEvent e;
-  e.handle_ = CreateEventA(nullptr, FALSE, FALSE, name);
+AutoResetEvent AutoResetEvent::Create() {
+  AutoResetEvent e;
+  e.handle_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   return e;
 }
 
-NamedEvent NamedEvent::Open(const char* name) {
-  NamedEvent e;
-  e.handle_ = OpenEventA(EVENT_ALL_ACCESS, FALSE, name);
+AutoResetEvent AutoResetEvent::Duplicate() const {
+  AutoResetEvent e;
+  HANDLE copy = nullptr;
+  if (handle_ && DuplicateHandle(GetCurrentProcess(), handle_, GetCurrentProcess(), &copy, 0, FALSE,
+                                 DUPLICATE_SAME_ACCESS)) {
+    e.handle_ = copy;
+  }
   return e;
 }
 
-bool NamedEvent::Set() { return handle_ && SetEvent(handle_); }
+bool AutoResetEvent::Set() { return handle_ && SetEvent(handle_); }
 
-bool NamedEvent::Wait(uint32_t timeoutMs) {
+bool AutoResetEvent::Wait(uint32_t timeoutMs) {
   return handle_ && WaitForSingleObject(handle_, timeoutMs == kWaitForever ? INFINITE : timeoutMs) == WAIT_OBJECT_0;
 }
 
-void NamedEvent::Close() {
+void AutoResetEvent::Close() {
   if (handle_) CloseHandle(handle_);
   handle_ = nullptr;
 }

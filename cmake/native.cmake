@@ -40,11 +40,14 @@ endif()
 
 add_subdirectory(tools)
 
+# Every folder includes only the folders below it.
+add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
+
 # The frame/calculation handshake once more under ThreadSanitizer.
 add_executable(handshake_tsan_tests
   ${CMAKE_SOURCE_DIR}/tests/native/calculation_thread_test.cpp
   ${CMAKE_SOURCE_DIR}/shell/calculation_thread.cpp
-  ${CMAKE_SOURCE_DIR}/base/named_event_posix.cpp
+  ${CMAKE_SOURCE_DIR}/base/auto_reset_event_posix.cpp
   ${CMAKE_SOURCE_DIR}/base/random.cpp)
 target_include_directories(handshake_tsan_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(handshake_tsan_tests PRIVATE -fsanitize=thread)
