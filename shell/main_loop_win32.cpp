@@ -17,20 +17,20 @@ bool QSaver::InitScene() {
     sceneError_ = kSceneErrorDirect3D;
     return false;
   }
-  SceneSettings scene;
+  SceneSettings sceneSettings;
   const Size backBuffer =
       BackBufferSize(settings, Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-  scene.device.width = backBuffer.width;
-  scene.device.height = backBuffer.height;
-  scene.device.multiSampleType = MultiSampleTypeFromSetting(settings.antialiasing);
-  scene.device.window = mainWindow;
-  scene.colorScheme = settings.colorScheme;
-  scene.counts = sceneCounts;
-  scene.cameraSpeedFactor = cameraSpeedFactor;
-  scene.cyrillicLocale = cyrillicLocale;
+  sceneSettings.device.width = backBuffer.width;
+  sceneSettings.device.height = backBuffer.height;
+  sceneSettings.device.multiSampleType = MultiSampleTypeFromSetting(settings.antialiasing);
+  sceneSettings.device.window = mainWindow;
+  sceneSettings.colorScheme = settings.colorScheme;
+  sceneSettings.counts = sceneCounts;
+  sceneSettings.cameraSpeedFactor = cameraSpeedFactor;
+  sceneSettings.cyrillicLocale = cyrillicLocale;
   frame_.wideScreen = settings.wideScreen;
   ModuleResourceSource resources(instance);
-  if (!sorvane::InitScene(scene_, *d3d_, scene, resources, sceneError_)) return false;
+  if (!sorvane::InitScene(scene_, *d3d_, sceneSettings, resources, sceneError_)) return false;
   pacer_.Start(GetTickCount());
   return true;
 }
