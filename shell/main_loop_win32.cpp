@@ -10,6 +10,7 @@
 #include "settings/settings_store.h"
 #include "shell/messages.h"
 #include "shell/saver_win32.h"
+#include "sound/sound_win32.h"
 
 namespace sorvane {
 
@@ -70,6 +71,7 @@ void QSaver::MainLoop() {
     UpdateProjection(scene_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   }
   if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+  StartSound(mode);
   InitializeCriticalSection(&stateLock_);
 
   MSG message = {};
@@ -101,6 +103,7 @@ void QSaver::MainLoop() {
     }
   }
   DeleteCriticalSection(&stateLock_);
+  StopSound();
 }
 
 bool QSaver::StopCalculationThread() {
