@@ -9,7 +9,8 @@ class Mixer;
 class AudioOutput {
  public:
   virtual ~AudioOutput() = default;
-  // Whether there is a default output device at all.
+  // Whether there is a default output device at all, as far as can be told
+  // without delaying the caller.
   virtual bool Available() = 0;
   // Starts taking 44.1 kHz stereo from `mixer`. A device that fails now or
   // later just stops taking: the layer runs on silently.

@@ -62,8 +62,11 @@ EOF
   wait_for_scene || fail "no scene ($what)"
   sleep 2
   focus "$window"
+  local started
+  started=$(date +%s%N)
   xdotool key space
   wait_for_exit "$pid" 3000 || fail "the saver did not end on the key press ($what)"
+  echo "$what: ended $(( ($(date +%s%N) - started) / 1000000 )) ms after the key press"
   wait "$pid" || true
 }
 
