@@ -10,7 +10,7 @@ packages=(
   wine wine32 wine64 xvfb xdotool x11-apps x11-utils imagemagick
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
   dpkg-dev bc procps
-  libvorbis-dev libogg-dev sox vorbis-tools libasound2:i386
+  libvorbis-dev libogg-dev pkgconf sox vorbis-tools libasound2:i386
 )
 
 missing=()
