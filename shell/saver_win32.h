@@ -15,7 +15,7 @@
 #include "shell/displays.h"
 #include "shell/frame_pacer.h"
 #include "shell/mouse_exit.h"
-#include "shell/run_mode.h"
+#include "base/run_mode.h"
 
 namespace sorvane {
 
