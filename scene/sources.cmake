@@ -1,4 +1,5 @@
 list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/camera_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/colour_scheme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ground_height.cpp
   ${CMAKE_CURRENT_LIST_DIR}/heights.cpp

@@ -17,3 +17,9 @@ if [ ! -f "$WINEPREFIX/.sorvane-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.sorvane-ready"
 fi
+# The saver looks for its music and ambient sound in the Windows directory.
+for sound in sorvane.ogg svambient.ogg; do
+  if [ -f "$SORVANE_BUILD/generated/$sound" ]; then
+    cp -u "$SORVANE_BUILD/generated/$sound" "$WINEPREFIX/drive_c/windows/"
+  fi
+done
