@@ -11,28 +11,20 @@ add_custom_command(TARGET Sorvane POST_BUILD
   COMMAND ${SORVANE_OBJCOPY} --strip-debug --add-gnu-debuglink=${SORVANE_DEBUG_FILE} $<TARGET_FILE:Sorvane>
   BYPRODUCTS ${SORVANE_DEBUG_FILE})
 
-# The sounds come from their generator's target; without it there is nothing to
-# package. Decided at the end of configuration, wherever that target is defined.
-function(sorvane_add_installer)
-  if(NOT TARGET generated_sounds)
-    return()
-  endif()
-  find_program(SORVANE_MAKENSIS makensis REQUIRED)
-  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(nsis_target amd64-unicode)
-  else()
-    set(nsis_target x86-unicode)
-  endif()
-  set(script ${CMAKE_SOURCE_DIR}/installer/Sorvane.nsi)
-  set(setup ${CMAKE_BINARY_DIR}/SorvaneSetup.exe)
-  add_custom_command(
-    OUTPUT ${setup}
-    COMMAND ${SORVANE_MAKENSIS} -V2 -INPUTCHARSET UTF8 -DTARGET=${nsis_target}
-            -DMODULE=$<TARGET_FILE:Sorvane> -DGENERATED=${SORVANE_GENERATED} -DOUTFILE=${setup} ${script}
-    DEPENDS ${script} ${CMAKE_SOURCE_DIR}/installer/texts.nsh Sorvane
-            ${SORVANE_GENERATED}/sorvane.ico ${SORVANE_GENERATED}/installer.bmp ${SORVANE_GENERATED}/sorvane.ogg ${SORVANE_GENERATED}/svambient.ogg
-    VERBATIM)
-  add_custom_target(installer ALL DEPENDS ${setup})
-  add_dependencies(installer generated_sounds generated_resources)
-endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL sorvane_add_installer)
+find_program(SORVANE_MAKENSIS makensis REQUIRED)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(SORVANE_NSIS_TARGET amd64-unicode)
+else()
+  set(SORVANE_NSIS_TARGET x86-unicode)
+endif()
+set(SORVANE_SETUP ${CMAKE_BINARY_DIR}/SorvaneSetup.exe)
+add_custom_command(
+  OUTPUT ${SORVANE_SETUP}
+  COMMAND ${SORVANE_MAKENSIS} -V2 -INPUTCHARSET UTF8 -DTARGET=${SORVANE_NSIS_TARGET}
+          -DMODULE=$<TARGET_FILE:Sorvane> -DGENERATED=${SORVANE_GENERATED} -DOUTFILE=${SORVANE_SETUP}
+          ${CMAKE_SOURCE_DIR}/installer/Sorvane.nsi
+  DEPENDS ${CMAKE_SOURCE_DIR}/installer/Sorvane.nsi ${CMAKE_SOURCE_DIR}/installer/texts.nsh Sorvane
+          ${SORVANE_GENERATED}/sorvane.ico ${SORVANE_GENERATED}/installer.bmp ${SORVANE_SOUND_FILES}
+  VERBATIM)
+add_custom_target(installer ALL DEPENDS ${SORVANE_SETUP})
+add_dependencies(installer generated_sounds generated_resources)

@@ -24,6 +24,9 @@ target=${3:-$fitting}
 export WINEPREFIX=$build/wineprefix-installer
 source "$here/../wine/wine-env.sh"
 source "$here/e2e-lib.sh"
+# The sounds other sessions get put in the Windows folder are for the
+# installer to put there here.
+rm -f "$WINEPREFIX/drive_c/windows/sorvane.ogg" "$WINEPREFIX/drive_c/windows/svambient.ogg"
 mkdir -p "$shots"
 work=$(mktemp -d)
 # The prefix is this test's own: whatever still runs in it at the end goes.
@@ -51,18 +54,11 @@ value() { { wine reg query "$1" /v "$2" $view 2>/dev/null || true; } | tr -d '\r
 # A path on drive C as seen from here (the program folders keep their case).
 unix_path() { local p=${1#C:\\}; echo "$WINEPREFIX/drive_c/${p//\\//}"; }
 ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
-# Waits until no copy of the uninstaller (it relaunches itself from a temp
-# folder) runs in this prefix.
-uninstaller_running() {
-  local pid
-  for pid in $(pgrep -f '~nsu[^ ]*\.tmp'); do
-    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
-  done
-  return 1
-}
+# Waits until the uninstaller has removed itself and its copy (it relaunches
+# itself from a temp folder as Un.exe) has ended.
 wait_for_uninstaller() {
   local end=$((SECONDS + 60))
-  while [ -e "$(unix_path "$uninstaller")" ] || uninstaller_running; do
+  while [ -e "$(unix_path "$uninstaller")" ] || running_in_our_prefix Un.exe; do
     [ $SECONDS -lt $end ] || fail "the uninstaller did not end within 60 s"
     sleep 0.05
   done
@@ -141,15 +137,15 @@ bytes=$(($(stat -c %s "$scr") + $(stat -c %s "$generated/sorvane.ogg") + $(stat 
   fail "EstimatedSize $kb KB does not fit the $bytes bytes installed"
 [ "$(value "$desktop_key" SCRNSAVE.EXE)" = "$earlier_saver" ] || fail "a silent install changed the screensaver"
 
-# The installed saver runs from the system folder; its sounds are in the
-# folder it asks Windows for.
-wine "$saver" /s >/dev/null 2>&1 &
+# The installed saver runs from the system folder and plays the sounds it
+# finds in the Windows folder: it holds both files open while they play.
+"$WINELOADER" "$saver" /s >/dev/null 2>&1 &
 pid=$!
 window=$(wait_for_window '^Sorvane$' 60) || fail "the installed saver showed no window"
-end=$((SECONDS + 60))
-until shoot "$work/saver.png" && read -r _ _ blue <<<"$(band_mean "$work/saver.png" 0 768)" && is "$blue > 0.1"; do
-  [ $SECONDS -lt $end ] || fail "the installed saver drew no water within 60 s"
-  sleep 0.5
+wait_for_scene 60 || fail "the installed saver drew no scene within 60 s"
+opened=$(ls -l "/proc/$pid/fd" 2>/dev/null | sed -n 's/.* -> //p')
+for f in sorvane.ogg svambient.ogg; do
+  grep -qxF "$(readlink -f "$drive/windows/$f")" <<<"$opened" || fail "the installed saver does not play $f from the Windows folder"
 done
 focus "$window"
 xdotool key space
@@ -201,7 +197,7 @@ done
 
 # Asked through its pages, the uninstaller removes the settings too.
 wine "$setup" /S
-wine "$uninstaller" &
+"$WINELOADER" "$uninstaller" &
 window=$(wait_for_window_class '^un\.exe$' 60) || fail "no uninstaller window appeared"
 focus "$window"
 xdotool key Return
@@ -213,7 +209,7 @@ done
 focus "$question"
 xdotool key y
 end=$((SECONDS + 60))
-while uninstaller_running; do
+while running_in_our_prefix Un.exe; do
   [ $SECONDS -lt $end ] || fail "the uninstaller's pages did not come to an end"
   focus "$window"
   xdotool key Return
