@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine32 wine64 xvfb xdotool x11-apps x11-utils imagemagick
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
-  dpkg-dev bc procps
+  dpkg-dev bc procps fonts-wine
 )
 
 missing=()

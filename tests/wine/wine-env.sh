@@ -15,3 +15,9 @@ if [ ! -f "$WINEPREFIX/.sorvane-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.sorvane-ready"
 fi
+# Wine's own fonts (MS Sans Serif, Marlett for the caption buttons) are found
+# only in the Windows font folder here, so dialogs look as they do on Windows.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] && [ ! -f "$fonts/sserife.fon" ]; then
+  cp /usr/share/wine/fonts/* "$fonts/"
+fi
