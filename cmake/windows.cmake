@@ -47,7 +47,7 @@ add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES})
 target_include_directories(sorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_win PRIVATE ${SORVANE_WIN_FLAGS})
 target_compile_definitions(sorvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(sorvane_win PUBLIC sorvane_libjpeg sorvane_vorbisfile user32 gdi32 shell32 advapi32 winmm)
+target_link_libraries(sorvane_win PUBLIC sorvane_libjpeg sorvane_vorbisfile user32 gdi32 shell32 advapi32 winmm comctl32)
 add_dependencies(sorvane_win libjpeg_mingw libvorbis_mingw)
 
 add_executable(Sorvane WIN32 ${SORVANE_ENTRY} ${CMAKE_SOURCE_DIR}/resources/Sorvane.rc)
@@ -58,8 +58,11 @@ add_dependencies(Sorvane generated_resources generated_sounds)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   add_test(NAME shipped_module COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/shipped_module_check.sh $<TARGET_FILE:Sorvane>)
 endif()
+set(SORVANE_RESOURCE_INPUTS ${SORVANE_GENERATED_FILES} ${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest
+    ${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh ${CMAKE_SOURCE_DIR}/resources/settings_dialog_en.rc
+    ${CMAKE_SOURCE_DIR}/resources/settings_dialog_ru.rc ${CMAKE_SOURCE_DIR}/resources/settings_dialog_ids.h)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Sorvane.rc PROPERTIES
-  OBJECT_DEPENDS "${SORVANE_GENERATED_FILES};${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest;${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh")
+  OBJECT_DEPENDS "${SORVANE_RESOURCE_INPUTS}")
 target_include_directories(Sorvane PRIVATE ${SORVANE_GENERATED} ${CMAKE_SOURCE_DIR}/resources)
 include(${CMAKE_SOURCE_DIR}/cmake/installer.cmake)
 
