@@ -17,7 +17,7 @@ ExternalProject_Add(host_tools
     ${CMAKE_BINARY_DIR}/host-tools/gen_sounds
 )
 set(SORVANE_GENERATED_FILES ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
-    ${SORVANE_GENERATED}/textures.rc)
+    ${SORVANE_GENERATED}/installer.bmp ${SORVANE_GENERATED}/textures.rc)
 add_custom_command(
   OUTPUT ${SORVANE_GENERATED_FILES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
@@ -64,6 +64,7 @@ set(SORVANE_RESOURCE_INPUTS ${SORVANE_GENERATED_FILES} ${CMAKE_SOURCE_DIR}/resou
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Sorvane.rc PROPERTIES
   OBJECT_DEPENDS "${SORVANE_RESOURCE_INPUTS}")
 target_include_directories(Sorvane PRIVATE ${SORVANE_GENERATED} ${CMAKE_SOURCE_DIR}/resources)
+include(${CMAKE_SOURCE_DIR}/cmake/installer.cmake)
 
 # GoogleTest for the Windows target, each test executable one Wine run.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)

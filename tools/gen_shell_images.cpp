@@ -1,5 +1,6 @@
-// Build-time generator of the shell's images: the preview bitmap and the icon.
-// Usage: gen_shell_images <outdir>   (writes preview.bmp and sorvane.ico)
+// Build-time generator of the shell's images: the preview bitmap, the icon and
+// the same underwater view upright for the installer's first and last pages.
+// Usage: gen_shell_images <outdir>   (writes preview.bmp, sorvane.ico and installer.bmp)
 #include <cstdio>
 #include <string>
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
   }
   std::string dir = argv[1];
   bool ok = WriteFileBytes(dir + "/preview.bmp", EncodeBmp8(PreviewIndexed())) &&
-            WriteFileBytes(dir + "/sorvane.ico", EncodeIco(IconSizes()));
+            WriteFileBytes(dir + "/sorvane.ico", EncodeIco(IconSizes())) &&
+            WriteFileBytes(dir + "/installer.bmp", EncodeBmp24(PaintPreview({.width = 164, .height = 314})));
   if (!ok) {
     std::fprintf(stderr, "gen_shell_images: cannot write to %s\n", dir.c_str());
     return 1;

@@ -12,6 +12,7 @@ packages=(
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libgl1 libglx-mesa0 libgl1-mesa-dri
   dpkg-dev bc procps fonts-wine
   libvorbis-dev libogg-dev pkgconf sox vorbis-tools libasound2:i386
+  nsis fonts-wine
 )
 
 missing=()

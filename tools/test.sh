@@ -21,8 +21,8 @@ windows_build() {
 cmake -S "$root" -B "$root/build/native" -G Ninja >/dev/null
 cmake --build "$root/build/native" -j"$jobs"
 # The shipped module is always the 32-bit one, whichever Wine runs the tests.
-windows_build win mingw-i686.cmake Sorvane
-windows_build "$SORVANE_WIN_BUILD_NAME" "$SORVANE_WIN_TOOLCHAIN" Sorvane wine_tests
+windows_build win mingw-i686.cmake Sorvane installer
+windows_build "$SORVANE_WIN_BUILD_NAME" "$SORVANE_WIN_TOOLCHAIN" Sorvane wine_tests installer
 
 source "$root/tools/virtual-display.sh"
 start_virtual_display

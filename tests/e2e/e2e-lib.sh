@@ -57,7 +57,7 @@ wait_for_exit() {
 running_in_our_prefix() {
   local pid
   for pid in $(pgrep -x "$1"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
   done
   return 1
 }
