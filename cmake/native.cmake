@@ -32,6 +32,17 @@ endif()
 
 add_subdirectory(tools)
 
+# The fish models, generated as C++ tables into the build folder.
+set(SORVANE_FISH_TABLES ${CMAKE_BINARY_DIR}/generated/fish_model_tables.cpp)
+add_custom_command(
+  OUTPUT ${SORVANE_FISH_TABLES}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND gen_fish ${SORVANE_FISH_TABLES}
+  DEPENDS gen_fish
+  COMMENT "Generating the fish models")
+target_sources(sorvane_core PRIVATE ${SORVANE_FISH_TABLES})
+target_sources(sorvane_core_fast PRIVATE ${SORVANE_FISH_TABLES})
+
 # The frame/calculation handshake once more under ThreadSanitizer.
 add_executable(handshake_tsan_tests
   ${CMAKE_SOURCE_DIR}/tests/native/calculation_thread_test.cpp

@@ -145,8 +145,7 @@ void DrawSeabed(Scene& s, int cameraTile) {
   }
 }
 
-// Blending on with point-sampled, alpha-modulated skins; the fish buffers are
-// bound here once the fish exist.
+// Blending on with point-sampled, alpha-modulated skins.
 void SetFishStates(Scene& s) {
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
   SetStageFilters(s, 0, D3DTEXF_POINT);
@@ -212,6 +211,14 @@ bool DrawFade(Scene& s) {
   DrawTranslated(s, 0.0f, 0.0f, 0.5f, D3DPT_TRIANGLELIST, 2);
   s.fadeLevel -= kFadeStep;
   return true;
+}
+
+void MoveAndDrawSchool(Scene& s) {
+  const FishDrawTarget target{*s.device,      s.cache,   s.matrixStack, s.fishBuffers, s.school.models,
+                              &s.textures[kFirstFishTexture]};
+  const FishView view{s.cameraX, s.cameraZ, s.heightGrid.get(), &s.frustumPlanes};
+  s.fishFigures = MoveAndDrawFish(s.fishRenderer, target, view, s.school.fish.get(), s.school.count,
+                                  s.map.pathSearch);
 }
 
 int TileOf(float x, float z) {
@@ -280,7 +287,7 @@ FrameResult RenderFrame(Scene& s, NamedEvent& startEvent, NamedEvent& stopEvent)
     s.firstFrame = false;
   } else {
     fishHere = stopEvent.Wait(kCalculationWaitMs);
-    // The fish are moved and drawn here once they exist.
+    if (fishHere) MoveAndDrawSchool(s);
   }
   SetStageFilters(s, 0, D3DTEXF_LINEAR);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);

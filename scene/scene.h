@@ -7,12 +7,15 @@
 #include <memory>
 
 #include "d3dx/matrix_stack.h"
+#include "fishlife/fish_drawing.h"
+#include "fishlife/fish_school.h"
 #include "fishlife/navigation_map.h"
 #include "render/camera_path.h"
 #include "render/device.h"
 #include "render/frustum.h"
 #include "render/state_cache.h"
 #include "scene/colour_scheme.h"
+#include "scene/geometry/fish_preparation.h"
 #include "scene/heights.h"
 #include "scene/resource_source.h"
 #include "scene/scene_device.h"
@@ -51,6 +54,7 @@ struct Scene {
   VertexBuffer* backdrop = nullptr;
   TileTexCoordTable tileTexCoords{};
   ColourScheme colours{};
+  FishBuffers fishBuffers;
 
   // The seabed and the map.
   std::unique_ptr<SeabedTile[]> tiles;
@@ -64,6 +68,7 @@ struct Scene {
   float cameraStartX = 0.0f;
   float cameraStartZ = 0.0f;
   CCameraPath cameraPath;
+  FishSchool school;
 
   // Frame state.
   bool wideScreen = false;
@@ -79,6 +84,8 @@ struct Scene {
   Matrix projection{};
   Matrix viewCopy{};
   FrustumPlanes frustumPlanes{};
+  FishRenderer fishRenderer;
+  FishPassFigures fishFigures;
 };
 
 // Device, resources and construction, in that order. On false `error` says
@@ -90,7 +97,7 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
 // the 97 textures and finally BuildScene. False on the first failure.
 bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources);
 
-// Tiles, heights, cell codes, margins, level-pair grids and the camera.
+// Tiles, heights, cell codes, margins, level-pair grids, the camera and the fish.
 bool BuildScene(Scene& scene, const SceneSettings& settings);
 
 // Releases what exists of the scene's resources and memory; the device stays.

@@ -1,5 +1,5 @@
 // Scene construction: the seabed tiles, the heights, the cell codes with their
-// margins and level-pair grids, and the camera's start cell.
+// margins and level-pair grids, the camera's start cell and the fish.
 #include <new>
 
 #include "scene/scene.h"
@@ -61,7 +61,7 @@ bool BuildScene(Scene& scene, const SceneSettings& settings) {
   BuildLevelPairGrids(scene.map);
 
   ChooseCameraStartCell(scene);
-  // The fish records are set up here once the fish exist.
+  if (!PlaceSchool(scene.school, scene.fishCount, scene.map, scene.cameraStartX, scene.cameraStartZ)) return false;
 
   if (!scene.cameraPath.Init(scene.map.cellGrid.get(), &scene.map.cellClass)) return false;
   scene.cameraPath.cameraSpeedFactor = settings.cameraSpeedFactor;

@@ -18,8 +18,10 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
     error = kSceneErrorTextures;
     return false;
   }
-  // The scenery meshes (a failure is kSceneErrorGeometry) and then the fish
-  // models are prepared here once they exist.
+  // The scenery meshes (a failure is kSceneErrorGeometry) are built here
+  // once they exist, before the fish models.
+  scene.school.models = FishModelTables().species;
+  PrepareFishModels(*scene.device, scene.fishBuffers, FishModelTables());
   return true;
 }
 
@@ -31,6 +33,7 @@ void ReleaseScene(Scene& scene) {
   scene.tiles.reset();
   scene.tilesWithBuffers = 0;
   scene.map.Release();
+  scene.school = FishSchool{};
   scene.cameraPath.Release();
   scene.heightGrid.reset();
   scene.heightGenerator.Release();
@@ -43,6 +46,7 @@ void ReleaseScene(Scene& scene) {
     if (texture != nullptr) device->ReleaseTexture(texture);
     texture = nullptr;
   }
+  ReleaseFishBuffers(*device, scene.fishBuffers);
   if (scene.seabedIndexBuffer != nullptr) device->ReleaseIndexBuffer(scene.seabedIndexBuffer);
   scene.seabedIndexBuffer = nullptr;
   for (VertexBuffer** buffer : {&scene.bubbleBillboard, &scene.shimmerQuad, &scene.surfaceQuad, &scene.backdrop}) {

@@ -117,7 +117,7 @@ bool QSaver::Startup(const char* commandLine) {
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     calc_.seed = CalculationSeed(RandomState());
     if (!scene_.map.pathSearch.Init(400, 400)) return false;
-    calc_.cycle = [this] { RunCalculationCycle(scene_.map); };
+    calc_.cycle = [this] { RunCalculationCycle(scene_.map, scene_.school, scene_.cameraX, scene_.cameraZ); };
   }
 
   switch (mode) {

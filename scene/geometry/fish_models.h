@@ -20,7 +20,12 @@ struct FishModel {
   MeshData parts[kMaxFishParts];
 };
 
+struct FishModelSet {
+  FishModel species[kFishModelSpecies];
+  bool normalised;  // brought to world size; happens once for the tables
+};
+
 // The 20 generated models, species 0 first.
-FishModel* FishModelTables();
+FishModelSet& FishModelTables();
 
 }  // namespace sorvane

@@ -65,9 +65,7 @@ std::string FishModelSource(const std::vector<SpeciesMesh>& species) {
     }
     out += "\n";
   }
-  out += "FishModel models[";
-  out += std::to_string(species.size());
-  out += "] = {\n";
+  out += "FishModelSet models = {{\n";
   for (size_t s = 0; s < species.size(); ++s) {
     out += "    {";
     out += std::to_string(species[s].parts.size());
@@ -88,7 +86,7 @@ std::string FishModelSource(const std::vector<SpeciesMesh>& species) {
     }
     out += "}},\n";
   }
-  out += "};\n\n}  // namespace\n\nFishModel* FishModelTables() { return models; }\n\n}  // namespace sorvane\n";
+  out += "}, false};\n\n}  // namespace\n\nFishModelSet& FishModelTables() { return models; }\n\n}  // namespace sorvane\n";
   return out;
 }
 

@@ -127,7 +127,7 @@ int Run(const Options& o) {
     if (!start.Wait(0)) continue;
     if (cyclesRun < o.cycles) {
       t0 = std::chrono::steady_clock::now();
-      RunCalculationCycle(scene.map);
+      RunCalculationCycle(scene.map, scene.school, scene.cameraX, scene.cameraZ);
       if (cyclesRun++ == 0) {
         firstCycleMs = MillisecondsSince(t0);
         layers.push_back(CountLayer(scene.map.pathSearch.baseLayer));
