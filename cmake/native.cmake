@@ -21,7 +21,7 @@ target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG)
 
 file(GLOB SORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(native_tests ${SORVANE_NATIVE_TESTS})
-target_link_libraries(native_tests PRIVATE sorvane_core GTest::gtest GTest::gtest_main)
+target_link_libraries(native_tests PRIVATE sorvane_core sorvane_fishgen GTest::gtest GTest::gtest_main)
 add_test(NAME native_tests COMMAND native_tests)
 
 file(GLOB SORVANE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*_bench.cpp)
