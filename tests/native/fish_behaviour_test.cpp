@@ -2,6 +2,7 @@
 // with its startle, turns and holds, and a long seeded run checked throughout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <set>
@@ -225,6 +226,7 @@ TEST_F(FishTest, RoutesNearTheParkedCameraNeitherGoStraightNorComeClose) {
 }
 
 TEST_F(FishTest, PlanningThatCannotSucceedNeverStallsAndLeaksNoHold) {
+  const std::vector<uint8_t> pairGrid(map.levelPairGrids[1].get(), map.levelPairGrids[1].get() + kGridCells);
   // A fish walled in on its level, with its home at the grid's edge.
   Fish f = Walker(45, 200, {{1, 0}});
   Layer(2, 46, 200) = kUnreached;
@@ -239,6 +241,8 @@ TEST_F(FishTest, PlanningThatCannotSucceedNeverStallsAndLeaksNoHold) {
   EXPECT_EQ(Layer(2, f.cellX, f.cellY), kBlocked);
   EXPECT_EQ(Layer(2, f.cellX + f.steps[0].dx, f.cellY + f.steps[0].dy), kBlocked);
   EXPECT_TRUE(f.homeX == f.cellX && f.homeY == f.cellY);
+  EXPECT_TRUE(std::equal(pairGrid.begin(), pairGrid.end(), map.levelPairGrids[1].get()))
+      << "respawning leaves the level-pair grid alone";
 
   // With no free cell anywhere it gives up for this cycle, still holding its own.
   for (int i = 0; i < kGridCells; ++i) map.levelPairGrids[1][i] = 33;
@@ -252,6 +256,19 @@ TEST_F(FishTest, PlanningThatCannotSucceedNeverStallsAndLeaksNoHold) {
   EXPECT_TRUE(g.needsRoute);
   EXPECT_EQ(g.cellX, 300);
   EXPECT_EQ(Layer(2, 300, 300), kBlocked);
+}
+
+TEST_F(FishTest, ASpawnCellThatIsNoFreeWaterOnItsLevelIsGivenUpForOneThatIs) {
+  FishSchool school;
+  ASSERT_TRUE(PlaceSchool(school, 2, map, kFar, kFar));
+  Fish& f = school.fish[0];
+  const int column = f.cellX, row = f.cellY;
+  Layer(f.level, column, row) = kBlocked;  // an obstacle of its level
+  HoldSpawnCells(school.fish.get(), 2, map, kFar, kFar);
+  EXPECT_FALSE(f.cellX == column && f.cellY == row);
+  EXPECT_EQ(Layer(f.level, column, row), kBlocked) << "the obstacle stays";
+  EXPECT_EQ(Layer(f.level, f.cellX, f.cellY), kBlocked);
+  EXPECT_EQ(Layer(school.fish[1].level, school.fish[1].cellX, school.fish[1].cellY), kBlocked);
 }
 
 TEST(FishSchoolRun, HoldsLevelsAndRoutesStaySoundWhileTheCameraMoves) {
