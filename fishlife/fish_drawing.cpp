@@ -139,6 +139,9 @@ FishPassFigures MoveAndDrawFish(FishRenderer& renderer, const FishDrawTarget& ta
     }
   }
   pass.Flush();
+  // Blending was on for the pass; a near fish turned it off, and what the
+  // frame draws next counts on it.
+  if (drawable) target.cache.SetRenderStateCached(target.device, D3DRS_ALPHABLENDENABLE, 1);
   return pass.figures;
 }
 

@@ -48,7 +48,7 @@ struct FishPassFigures {
 };
 
 // Sets the fish's vertex format and stream, then runs UpdateFish for every
-// fish in array order and draws them.
+// fish in array order and draws them. Alpha blending is on before and after.
 FishPassFigures MoveAndDrawFish(FishRenderer& renderer, const FishDrawTarget& target, const FishView& view,
                                 Fish* fish, int32_t count, GWave& layers);
 

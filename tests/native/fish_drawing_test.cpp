@@ -276,6 +276,17 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   }
   const MeshData& fin = copy.set.species[4].parts[1];
   EXPECT_EQ(v[185].x, fin.positions[0]) << "the fins follow the body in drawing order";
+
+  // A fish close by is drawn opaque and alpha-tested; blending is back on after.
+  device.CallLog::Clear();
+  MoveAndDrawFish(renderer, target, {fish[0].x - 0.1f, fish[0].z, heights.data(), &planes}, fish, 1, map.pathSearch);
+  std::vector<uint64_t> blending, test;
+  for (const RecordedCall& c : device.calls()) {
+    if (c.name == "SetRenderState" && c.args[0] == D3DRS_ALPHABLENDENABLE) blending.push_back(c.args[1]);
+    if (c.name == "SetRenderState" && c.args[0] == D3DRS_ALPHATESTENABLE) test.push_back(c.args[1]);
+  }
+  EXPECT_EQ(blending, (std::vector<uint64_t>{0, 1}));
+  EXPECT_EQ(test, (std::vector<uint64_t>{1, 0}));
   ReleaseFishBuffers(device, buffers);
 }
 
