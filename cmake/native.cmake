@@ -19,15 +19,23 @@ target_include_directories(sorvane_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core_fast PRIVATE -O2)
 target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG)
 
+# The recording device and what else the tests, benchmarks and tools share:
+# test support, kept out of the product's library.
+add_library(sorvane_test_support STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp)
+target_link_libraries(sorvane_test_support PUBLIC sorvane_core)
+add_library(sorvane_test_support_fast STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp)
+target_compile_options(sorvane_test_support_fast PRIVATE -O2)
+target_link_libraries(sorvane_test_support_fast PUBLIC sorvane_core_fast)
+
 file(GLOB SORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(native_tests ${SORVANE_NATIVE_TESTS})
-target_link_libraries(native_tests PRIVATE sorvane_core sorvane_fishgen GTest::gtest GTest::gtest_main)
+target_link_libraries(native_tests PRIVATE sorvane_test_support sorvane_fishgen GTest::gtest GTest::gtest_main)
 add_test(NAME native_tests COMMAND native_tests)
 
 file(GLOB SORVANE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*_bench.cpp)
 if(SORVANE_BENCHMARKS)
   add_executable(sorvane_bench ${SORVANE_BENCHMARKS})
-  target_link_libraries(sorvane_bench PRIVATE sorvane_core_fast benchmark::benchmark benchmark::benchmark_main)
+  target_link_libraries(sorvane_bench PRIVATE sorvane_test_support_fast benchmark::benchmark benchmark::benchmark_main)
 endif()
 
 add_subdirectory(tools)
@@ -43,12 +51,15 @@ add_custom_command(
 target_sources(sorvane_core PRIVATE ${SORVANE_FISH_TABLES})
 target_sources(sorvane_core_fast PRIVATE ${SORVANE_FISH_TABLES})
 
+# Every folder includes only the folders below it.
+add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
+
 # The frame/calculation handshake once more under ThreadSanitizer.
 add_executable(handshake_tsan_tests
   ${CMAKE_SOURCE_DIR}/tests/native/calculation_thread_test.cpp
   ${CMAKE_SOURCE_DIR}/shell/calculation_thread.cpp
-  ${CMAKE_SOURCE_DIR}/shell/named_event_posix.cpp
-  ${CMAKE_SOURCE_DIR}/shell/random.cpp)
+  ${CMAKE_SOURCE_DIR}/base/auto_reset_event_posix.cpp
+  ${CMAKE_SOURCE_DIR}/base/random.cpp)
 target_include_directories(handshake_tsan_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(handshake_tsan_tests PRIVATE -fsanitize=thread)
 target_link_options(handshake_tsan_tests PRIVATE -fsanitize=thread)
@@ -83,6 +94,6 @@ endif()
 # Builds a whole scene from a seed through the recording device and prints
 # figures as JSON.
 add_executable(scene_probe ${CMAKE_SOURCE_DIR}/tools/scene_probe/scene_probe.cpp)
-target_link_libraries(scene_probe PRIVATE sorvane_core_fast)
+target_link_libraries(scene_probe PRIVATE sorvane_test_support_fast)
 add_dependencies(scene_probe generated_textures)
 target_compile_definitions(scene_probe PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})

@@ -8,7 +8,6 @@ void RunCalculationCycle(NavigationMap& map, FishSchool& school, float cameraX, 
     BuildLevelLayers(map);
     HoldSpawnCells(school.fish.get(), school.count, map, cameraX, cameraZ);
   }
-  if (school.models != nullptr) FlapFins(school.finFlap, school.models);
   for (int32_t i = 0; i < school.count; ++i) PlanRoute(school.fish[i], map, cameraX, cameraZ);
 }
 

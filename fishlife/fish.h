@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "base/world_units.h"
 #include "fishlife/gwave.h"
 
 namespace sorvane {
@@ -48,7 +49,5 @@ inline bool FartherThan(const Fish& f, float cameraX, float cameraZ, float d) {
 // than kFishDrawDistance.
 constexpr float kFishActiveDistance = 0.45f;
 constexpr float kFishDrawDistance = 0.4f;
-
-inline float CellCentre(int cell) { return cell / 50.0f + 0.01f; }
 
 }  // namespace sorvane

@@ -3,7 +3,6 @@
 // framesPerCell frames, and at the cell boundary releases the cell it leaves
 // and holds the next one.
 #include "fishlife/fish_behaviour.h"
-#include "scene/ground_height.h"
 
 namespace sorvane {
 
@@ -81,9 +80,10 @@ float StepHeadingDegrees(Step step) {
 
 bool AdvanceFish(Fish& f, GWave& layers, const FishView& view, FishMotion& motion) {
   if (FartherThan(f, view.cameraX, view.cameraZ, kFishActiveDistance)) return false;
-  const float ground = GroundHeight(view.heightGrid, f.x, f.z);
-  for (const Plane& p : *view.frustumPlanes) {
-    if (PlaneDistance(p, f.x, ground + f.y, f.z) <= kFrustumMargin) return false;
+  const float ground = view.groundHeight(view.heightGrid, f.x, f.z);
+  for (int i = 0; i < 6; ++i) {
+    const FishViewPlane& p = view.planes[i];
+    if (p.a * f.x + p.b * (ground + f.y) + p.c * f.z + p.d <= kFrustumMargin) return false;
   }
   const float s = SpeedFactor(f.framesPerCell);
   const float target = f.needsRoute ? 0.0f : StepHeadingDegrees(f.steps[f.stepIndex]);

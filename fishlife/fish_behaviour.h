@@ -10,7 +10,6 @@
 
 #include "fishlife/fish.h"
 #include "fishlife/navigation_map.h"
-#include "render/frustum.h"
 
 namespace sorvane {
 
@@ -36,12 +35,19 @@ void HoldSpawnCells(Fish* fish, int32_t count, NavigationMap& map, float cameraX
 void PlanRoute(Fish& fish, NavigationMap& map, float cameraX, float cameraZ);
 constexpr int kMaxPlanningAttempts = 225;
 
-// What the advance needs of the frame.
+// A plane of the view frustum, a x + b y + c z + d, the normal inward.
+struct FishViewPlane {
+  float a, b, c, d;
+};
+
+// What the advance needs of the frame: the camera, the ground under a point
+// and the six planes of the view.
 struct FishView {
   float cameraX;
   float cameraZ;
   const float* heightGrid;
-  const FrustumPlanes* frustumPlanes;
+  float (*groundHeight)(const float* heightGrid, float x, float z);
+  const FishViewPlane* planes;
 };
 
 // What the drawing needs of the advance.

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "fishlife/fish_behaviour.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 

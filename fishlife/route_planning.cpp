@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "fishlife/fish_behaviour.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 

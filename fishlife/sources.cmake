@@ -1,10 +1,7 @@
 list(APPEND SORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/calculation_cycle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cell_codes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fin_flap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fish_advance.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fish_bend.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fish_drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fish_placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fish_school.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gwave.cpp

@@ -1,11 +1,8 @@
 list(APPEND SORVANE_CORE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/camera_path.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/device_recording.cpp
   ${CMAKE_CURRENT_LIST_DIR}/device_reset.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fish_bend.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fish_drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frustum.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/render_frame.cpp
-)
-list(APPEND SORVANE_WIN32_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/device_d3d8_win32.cpp
 )

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "render/device.h"
+#include "device/device.h"
 #include "scene/geometry/mesh_data.h"
 
 namespace sorvane {
@@ -23,7 +23,6 @@ constexpr uint32_t kTileVertexBufferBytes = kTileVertexCount * sizeof(SceneryVer
 
 struct TileNeighbour {
   uint16_t tile;
-  uint8_t visible;        // written every frame by the seabed pass
   int16_t columnOffset;  // absolute distance in tiles
   int16_t rowOffset;
 };
@@ -34,7 +33,6 @@ struct SeabedTile {
   float row;
   float centreHeight;
   uint8_t reserved;
-  VertexBuffer* vertexBuffer;
   std::array<TileNeighbour, kMaxNeighbours> neighbours;
   int32_t neighbourCount;
 };
@@ -56,12 +54,14 @@ void WriteSeabedStrip(uint16_t* indices);
 // columns away that lie on the seabed, the tile itself among them, rows outer.
 void InitTileRecord(SeabedTile& tile, int row, int column);
 
-// Creates and fills the tile's vertex buffer with x, z and the texture
-// coordinates; y stays 0 until the heights arrive. False on a device failure.
-bool CreateTileVertexBuffer(Device& device, SeabedTile& tile, const TileTexCoordTable& texCoords);
+// Creates a tile's vertex buffer and fills it with x, z and the texture
+// coordinates; y stays 0 until the heights arrive. False on a device failure;
+// *buffer is null when the buffer could not be created.
+bool CreateTileVertexBuffer(Device& device, const TileTexCoordTable& texCoords, VertexBuffer** buffer);
 
-// Copies the height grid into every tile's vertices and sets each tile's
-// centre height. Stops at the first tile whose buffer cannot be locked.
-void ApplyHeightsToTiles(Device& device, SeabedTile* tiles, const float* heightGrid);
+// Copies the height grid into every tile's vertices (buffers in the tiles'
+// order) and sets each tile's centre height. Stops at the first tile whose
+// buffer cannot be locked.
+void ApplyHeightsToTiles(Device& device, SeabedTile* tiles, VertexBuffer* const* buffers, const float* heightGrid);
 
 }  // namespace sorvane

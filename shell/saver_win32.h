@@ -5,14 +5,16 @@
 
 #include <vector>
 
-#include "render/device.h"
+#include "base/auto_reset_event.h"
+#include "base/instance_counts.h"
+#include "device/device.h"
+#include "render/frame_state.h"
 #include "scene/scene.h"
+#include "settings/load_settings.h"
 #include "shell/calculation_thread.h"
 #include "shell/displays.h"
 #include "shell/frame_pacer.h"
-#include "shell/instance_counts.h"
 #include "shell/mouse_exit.h"
-#include "shell/named_event.h"
 #include "shell/run_mode.h"
 
 namespace sorvane {
@@ -37,7 +39,8 @@ class QSaver {
   std::vector<DisplayInfo> displays;
   int width = 0;
   int height = 0;
-  bool useResolutionSetting = false;
+  // Read once at the start of Startup.
+  Settings settings;
   bool renderingActive = false;
   bool initFailed = false;
   bool cyrillicLocale = false;
@@ -59,8 +62,8 @@ class QSaver {
 
   HANDLE calcThread_ = nullptr;
   DWORD calcThreadId_ = 0;
-  NamedEvent startEvent_;
-  NamedEvent stopEvent_;
+  AutoResetEvent startEvent_;
+  AutoResetEvent stopEvent_;
   CalculationShared calc_;
   CRITICAL_SECTION stateLock_;
   FramePacer pacer_;
@@ -69,6 +72,7 @@ class QSaver {
   int sceneError_ = 0;
   Direct3D* d3d_ = nullptr;
   Scene scene_;
+  FrameState frame_;
 };
 
 // Process-wide: the one application object, for the static window procedure.

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 
 namespace sorvane {
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "render/device.h"
+#include "device/device.h"
 #include "scene/geometry/fish_models.h"
 
 namespace sorvane {

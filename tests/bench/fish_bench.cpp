@@ -3,15 +3,18 @@
 // planning, with the camera gliding on along its path.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <memory>
 
+#include "base/auto_reset_event.h"
+#include "base/random.h"
 #include "fishlife/calculation_cycle.h"
-#include "render/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
+#include "scene/ground_height.h"
 #include "scene/scene.h"
-#include "shell/random.h"
+#include "tests/support/device_recording.h"
 
 namespace sorvane {
 namespace {
@@ -19,33 +22,38 @@ namespace {
 struct FishScene {
   bool Init() {
     FolderResourceSource resources(SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT);
-    if (!resources.Open() || !scene->map.pathSearch.Init(kGridSize, kGridSize)) return false;
+    if (!resources.Open() || !scene->world.map.pathSearch.Init(kGridSize, kGridSize)) return false;
     SceneSettings settings;
-    settings.device.screenWidth = 1024;
-    settings.device.screenHeight = 768;
+    settings.device.width = 1024;
+    settings.device.height = 768;
     settings.counts = ScaleSceneCounts(4, 2, 2);
     SeedRandom(3);
     int error = 0;
     if (!InitScene(*scene, direct3d, settings, resources, error)) return false;
-    UpdateProjection(*scene, 1024, 768);
+    UpdateProjection(scene->resources.device, frame, 1024, 768);
     for (int i = 0; i < 300; ++i) Frame(true);
     return true;
   }
   // One frame and, when asked, the cycle it hands the fish to.
   void Frame(bool cycle) {
-    RenderFrame(*scene, start, stop);
+    RenderFrame(*scene, frame, start, stop);
     direct3d.devices.back()->CallLog::Clear();
     if (start.Wait(0)) {
-      if (cycle) RunCalculationCycle(scene->map, scene->school, scene->cameraX, scene->cameraZ);
+      if (cycle) Cycle();
       stop.Set();
     }
+  }
+  void Cycle() {
+    FlapFins(scene->world.finFlap, FishModelTables().species);
+    RunCalculationCycle(scene->world.map, scene->world.school, frame.cameraX, frame.cameraZ);
   }
   ~FishScene() { ReleaseScene(*scene); }
 
   RecordingDirect3D direct3d;
   std::unique_ptr<Scene> scene = std::make_unique<Scene>();
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  FrameState frame;
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
 };
 
 void BM_FishPassAt13000(benchmark::State& state) {
@@ -54,14 +62,20 @@ void BM_FishPassAt13000(benchmark::State& state) {
     state.SkipWithError("scene initialisation failed");
     return;
   }
-  Scene& s = *f.scene;
+  DeviceResources& r = f.scene->resources;
+  World& w = f.scene->world;
   double drawn = 0, calls = 0;
   for (auto _ : state) {
-    const FishDrawTarget target{*s.device,      s.cache,   s.matrixStack, s.fishBuffers, s.school.models,
-                                &s.textures[kFirstFishTexture]};
-    const FishView view{s.cameraX, s.cameraZ, s.heightGrid.get(), &s.frustumPlanes};
+    std::array<FishViewPlane, 6> planes;
+    for (int i = 0; i < 6; ++i) {
+      const Plane& p = f.frame.frustumPlanes[i];
+      planes[i] = {p.a, p.b, p.c, p.d};
+    }
+    const FishDrawTarget target{*r.device, r.cache, f.frame.matrixStack, r.fishBuffers, FishModelTables().species,
+                                &r.textures[kFirstFishTexture]};
+    const FishView view{f.frame.cameraX, f.frame.cameraZ, w.heightGrid.get(), &GroundHeight, planes.data()};
     const FishPassFigures figures =
-        MoveAndDrawFish(s.fishRenderer, target, view, s.school.fish.get(), s.school.count, s.map.pathSearch);
+        MoveAndDrawFish(f.frame.fishRenderer, target, view, w.school.fish.get(), w.school.count, w.map.pathSearch);
     state.PauseTiming();
     drawn += figures.drawn;
     calls += figures.drawCalls;
@@ -80,9 +94,8 @@ void BM_PlanningCycleAt13000(benchmark::State& state) {
     state.SkipWithError("scene initialisation failed");
     return;
   }
-  Scene& s = *f.scene;
   for (auto _ : state) {
-    RunCalculationCycle(s.map, s.school, s.cameraX, s.cameraZ);
+    f.Cycle();
     state.PauseTiming();
     f.Frame(false);
     state.ResumeTiming();

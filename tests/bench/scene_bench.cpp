@@ -4,20 +4,20 @@
 
 #include <memory>
 
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
 #include "scene/scene.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {
 
 SceneSettings BenchSettings() {
   SceneSettings s;
-  s.device.screenWidth = 1024;
-  s.device.screenHeight = 768;
+  s.device.width = 1024;
+  s.device.height = 768;
   s.counts = ScaleSceneCounts(2, 2, 2);
   return s;
 }
@@ -29,8 +29,8 @@ void BM_BuildScene(benchmark::State& state) {
     state.PauseTiming();
     RecordingDevice device;
     auto scene = std::make_unique<Scene>();
-    scene->device = &device;
-    FillTileTexCoords(scene->tileTexCoords);
+    scene->resources.device = &device;
+    FillTileTexCoords(scene->resources.tileTexCoords);
     SeedRandom(seed++);
     state.ResumeTiming();
     benchmark::DoNotOptimize(BuildScene(*scene, settings));
@@ -56,12 +56,13 @@ void BM_RenderFrame(benchmark::State& state) {
     state.SkipWithError("scene initialisation failed");
     return;
   }
-  UpdateProjection(*scene, 1024, 768);
+  FrameState frame;
+  UpdateProjection(scene->resources.device, frame, 1024, 768);
   RecordingDevice& device = *direct3d.devices.back();
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RenderFrame(*scene, start, stop));
+    benchmark::DoNotOptimize(RenderFrame(*scene, frame, start, stop));
     state.PauseTiming();
     device.CallLog::Clear();
     if (start.Wait(0)) stop.Set();

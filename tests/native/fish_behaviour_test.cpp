@@ -14,7 +14,8 @@
 #include "nav_test_support.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
-#include "shell/named_event.h"
+#include "base/auto_reset_event.h"
+#include "scene/ground_height.h"
 #include "scene/heights.h"
 #include "scene_test_support.h"
 #include "tools/scene_probe/fish_invariants.h"
@@ -24,9 +25,9 @@ namespace {
 
 constexpr float kFar = 7.5f;
 
-FrustumPlanes OpenView() {
-  FrustumPlanes planes{};
-  for (Plane& p : planes) p = {0, 0, 0, 1};
+std::array<FishViewPlane, 6> OpenView() {
+  std::array<FishViewPlane, 6> planes{};
+  for (FishViewPlane& p : planes) p = {0, 0, 0, 1};
   return planes;
 }
 
@@ -62,14 +63,14 @@ class FishTest : public ::testing::Test {
   }
   bool Advance(Fish& f, float cameraX, float cameraZ, FishMotion* motion = nullptr) {
     FishMotion m{};
-    const bool drawn = AdvanceFish(f, map.pathSearch, {cameraX, cameraZ, heights.data(), &view}, m);
+    const bool drawn = AdvanceFish(f, map.pathSearch, {cameraX, cameraZ, heights.data(), &GroundHeight, view.data()}, m);
     if (motion != nullptr) *motion = m;
     return drawn;
   }
 
   NavigationMap map;
   std::vector<float> heights;
-  FrustumPlanes view = OpenView();
+  std::array<FishViewPlane, 6> view = OpenView();
 };
 
 TEST_F(FishTest, PlacementGivesSpeciesBlocksPacesLevelsAndSpawnCellsOfTheirOwn) {
@@ -277,30 +278,32 @@ TEST(FishSchoolRun, HoldsLevelsAndRoutesStaySoundWhileTheCameraMoves) {
   TrackingSource source;
   RecordingDirect3D direct3d;
   auto scene = std::make_unique<Scene>();
-  ASSERT_TRUE(scene->map.pathSearch.Init(kGridSize, kGridSize));
+  World& w = scene->world;
+  ASSERT_TRUE(w.map.pathSearch.Init(kGridSize, kGridSize));
   SeedRandom(21);
   int error = 0;
   ASSERT_TRUE(InitScene(*scene, direct3d, settings, source, error));
-  UpdateProjection(*scene, 800, 600);
-  Scene& s = *scene;
+  FrameState frame;
+  UpdateProjection(scene->resources.device, frame, 800, 600);
   RecordingDevice& device = *direct3d.devices.back();
   FishInvariants invariants;
-  ASSERT_TRUE(invariants.Init(s.map, s.school));
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  ASSERT_TRUE(invariants.Init(w.map, w.school));
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
   int drawn = 0;
-  for (int frame = 0; frame < 400; ++frame) {
-    ASSERT_EQ(RenderFrame(s, start, stop), FrameResult::Presented);
-    drawn += s.fishFigures.drawn;
+  for (int n = 0; n < 400; ++n) {
+    ASSERT_EQ(RenderFrame(*scene, frame, start, stop), FrameResult::Presented);
+    drawn += frame.fishFigures.drawn;
     device.CallLog::Clear();
     ASSERT_TRUE(start.Wait(0));
-    RunCalculationCycle(s.map, s.school, s.cameraX, s.cameraZ);
-    ASSERT_EQ(invariants.Check(s.map, s.school, s.cameraX, s.cameraZ), "") << "after cycle " << frame;
+    FlapFins(w.finFlap, FishModelTables().species);
+    RunCalculationCycle(w.map, w.school, frame.cameraX, frame.cameraZ);
+    ASSERT_EQ(invariants.Check(w.map, w.school, frame.cameraX, frame.cameraZ), "") << "after cycle " << n;
     stop.Set();
   }
   EXPECT_GT(drawn, 400 * 20) << "fish around the camera are drawn";
   EXPECT_LE(invariants.longestWait, 3);
-  ReleaseScene(s);
+  ReleaseScene(*scene);
 }
 
 }  // namespace

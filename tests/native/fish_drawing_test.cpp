@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "d3dx/matrix_math.h"
-#include "fishlife/fin_flap.h"
-#include "fishlife/fish_bend.h"
-#include "fishlife/fish_drawing.h"
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
+#include "scene/geometry/fin_flap.h"
+#include "render/fish_bend.h"
+#include "render/fish_drawing.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
 #include "scene/geometry/fish_preparation.h"
+#include "scene/ground_height.h"
 #include "scene/heights.h"
 #include "tools/fishgen/fish_mesh.h"
 
@@ -216,8 +217,8 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   FillCellClasses(map.cellClass);
   BuildLevelLayers(map);
   std::vector<float> heights(kHeightGridPoints, 0.0f);
-  FrustumPlanes planes{};
-  for (Plane& p : planes) p = {0, 0, 0, 1};
+  FishViewPlane planes[6];
+  for (FishViewPlane& p : planes) p = {0, 0, 0, 1};
 
   Fish fish[3]{};
   const int species[3] = {4, 4, 13};
@@ -246,7 +247,7 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   MatrixStack stack;
   const FishDrawTarget target{device, cache, stack, buffers, copy.set.species, skins};
   const FishPassFigures figures =
-      MoveAndDrawFish(renderer, target, {cameraX, cameraZ, heights.data(), &planes}, fish, 3, map.pathSearch);
+      MoveAndDrawFish(renderer, target, {cameraX, cameraZ, heights.data(), &GroundHeight, planes}, fish, 3, map.pathSearch);
   EXPECT_EQ(figures.drawn, 3);
   EXPECT_EQ(figures.drawCalls, 3);
   EXPECT_EQ(device.Count("LockVertexBuffer"), 1u) << "one lock for the frame";
@@ -279,7 +280,8 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
 
   // A fish close by is drawn opaque and alpha-tested; blending is back on after.
   device.CallLog::Clear();
-  MoveAndDrawFish(renderer, target, {fish[0].x - 0.1f, fish[0].z, heights.data(), &planes}, fish, 1, map.pathSearch);
+  MoveAndDrawFish(renderer, target, {fish[0].x - 0.1f, fish[0].z, heights.data(), &GroundHeight, planes}, fish, 1,
+                  map.pathSearch);
   std::vector<uint64_t> blending, test;
   for (const RecordedCall& c : device.calls()) {
     if (c.name == "SetRenderState" && c.args[0] == D3DRS_ALPHABLENDENABLE) blending.push_back(c.args[1]);

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "render/device_reset.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
@@ -21,7 +21,7 @@ namespace {
 struct FrameTest : ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(t.ok);
-    UpdateProjection(scene(), 800, 600);
+    UpdateProjection(scene().resources.device, state, 800, 600);
     device().CallLog::Clear();
   }
   Scene& scene() { return *t.scene; }
@@ -29,7 +29,7 @@ struct FrameTest : ::testing::Test {
   // One frame, then the calculation thread's side of the hand-over.
   FrameResult Frame() {
     device().CallLog::Clear();
-    const FrameResult r = RenderFrame(scene(), start, stop);
+    const FrameResult r = RenderFrame(scene(), state, start, stop);
     if (threadStart.Wait(0)) stop.Set();
     return r;
   }
@@ -43,36 +43,37 @@ struct FrameTest : ::testing::Test {
     for (const RecordedCall& c : device().calls()) {
       if (c.name != "SetTexture" || c.args[0] != 0) continue;
       for (int i = 0; i < count; ++i)
-        if (c.args[1] == reinterpret_cast<uintptr_t>(scene().textures[first + i])) return i;
+        if (c.args[1] == reinterpret_cast<uintptr_t>(scene().resources.textures[first + i])) return i;
     }
     return -1;
   }
 
   TestScene t;
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
-  NamedEvent threadStart = NamedEvent::Open(kStartCalculationEvent);
+  FrameState state;
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
+  AutoResetEvent threadStart = start.Duplicate();
 };
 
 TEST_F(FrameTest, FirstFrameDoesNotWaitLaterFramesTakeTheFishBack) {
   // Nobody has signalled the end of a cycle: a waiting first frame would hang.
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
-  EXPECT_FALSE(scene().firstFrame);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
+  EXPECT_FALSE(state.firstFrame);
   EXPECT_TRUE(threadStart.Wait(0)) << "every frame starts the next cycle";
   stop.Set();
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
   EXPECT_FALSE(stop.Wait(0)) << "the second frame took the end of the cycle";
   EXPECT_TRUE(threadStart.Wait(0));
 }
 
 TEST_F(FrameTest, StalledCycleKeepsTheFishButNotTheSaver) {
-  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
   ASSERT_TRUE(threadStart.Wait(0));
   // The cycle never ends: frames still come, and no second cycle is queued.
-  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
   EXPECT_FALSE(threadStart.Wait(0)) << "the fish must not be handed on while the cycle has them";
   stop.Set();  // the cycle comes back at last
-  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
   EXPECT_TRUE(threadStart.Wait(0));
 }
 
@@ -80,10 +81,10 @@ TEST_F(FrameTest, ViewFollowsThePathAtEyeHeightAboveTheGround) {
   for (int frame = 0; frame < 5; ++frame) {
     ASSERT_EQ(Frame(), FrameResult::Presented);
     Vector3 eye{}, look{}, up{};
-    scene().cameraPath.Evaluate(eye, look, up);
-    EXPECT_EQ(scene().cameraX, eye.x);
-    EXPECT_EQ(scene().cameraZ, eye.z);
-    const float eyeY = GroundHeight(scene().heightGrid.get(), eye.x, eye.z) + 0.022f;
+    scene().world.cameraPath.Evaluate(eye, look, up);
+    EXPECT_EQ(state.cameraX, eye.x);
+    EXPECT_EQ(state.cameraZ, eye.z);
+    const float eyeY = GroundHeight(scene().world.heightGrid.get(), eye.x, eye.z) + 0.022f;
     const Matrix want = MatrixLookAtLH({eye.x, eyeY, eye.z}, {look.x, eyeY, look.z}, {0, 1, 0});
     const auto& calls = device().calls();
     auto view = std::find_if(calls.begin(), calls.end(), [](const RecordedCall& c) {
@@ -102,8 +103,8 @@ TEST_F(FrameTest, ViewFollowsThePathAtEyeHeightAboveTheGround) {
 TEST_F(FrameTest, CausticAndShimmerFramesCycleOnePerFrame) {
   for (int frame = 0; frame < 70; ++frame) {
     ASSERT_EQ(Frame(), FrameResult::Presented);
-    EXPECT_EQ(scene().causticFrame, (frame + 1) % 32);
-    EXPECT_EQ(scene().shimmerFrame, (frame + 1) % 12);
+    EXPECT_EQ(state.causticFrame, (frame + 1) % 32);
+    EXPECT_EQ(state.shimmerFrame, (frame + 1) % 12);
     EXPECT_EQ(StageZeroTextureIn(kFirstCausticTexture, kCausticFrames), (frame + 1) % 32);
     EXPECT_EQ(StageZeroTextureIn(kFirstShimmerTexture, kShimmerFrames), (frame + 1) % 12);
   }
@@ -114,7 +115,7 @@ TEST_F(FrameTest, FadeCoversExactly14FramesFromOpaqueBlack) {
   uint32_t lastAlpha = 256;
   for (int frame = 0; frame < 20; ++frame) {
     ASSERT_EQ(Frame(), FrameResult::Presented);
-    const size_t locks = LocksOf(scene().shimmerQuad);
+    const size_t locks = LocksOf(scene().resources.shimmerQuad);
     if (locks == 1) continue;
     ASSERT_EQ(locks, 2u);
     EXPECT_EQ(frame, fadeFrames) << "the fade runs from the first frame without a gap";
@@ -124,7 +125,7 @@ TEST_F(FrameTest, FadeCoversExactly14FramesFromOpaqueBlack) {
       uint32_t colour;
       float u, v;
     };
-    const V* v = BufferAs<V>(scene().shimmerQuad);
+    const V* v = BufferAs<V>(scene().resources.shimmerQuad);
     const uint32_t alpha = v[0].colour >> 24;
     for (int i = 0; i < 6; ++i) EXPECT_EQ(v[i].colour, alpha << 24) << "black";
     if (frame == 0) {
@@ -139,14 +140,14 @@ TEST_F(FrameTest, FadeCoversExactly14FramesFromOpaqueBlack) {
 
 TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   ASSERT_EQ(Frame(), FrameResult::Presented);
-  const int cameraTile = static_cast<int>(scene().cameraZ / 0.32f) * 25 + static_cast<int>(scene().cameraX / 0.32f);
-  const SeabedTile& centre = scene().tiles[cameraTile];
+  const int cameraTile = static_cast<int>(state.cameraZ / 0.32f) * 25 + static_cast<int>(state.cameraX / 0.32f);
+  const SeabedTile& centre = scene().world.tiles[cameraTile];
   ASSERT_EQ(centre.neighbourCount, 25);
   const size_t drawn = device().Count("DrawIndexedPrimitive");
   EXPECT_GE(drawn, 2u);
   EXPECT_LT(drawn, 25u) << "tiles behind the camera are culled";
   int visible = 0;
-  for (int i = 0; i < centre.neighbourCount; ++i) visible += centre.neighbours[i].visible;
+  for (int i = 0; i < centre.neighbourCount; ++i) visible += state.neighbourVisible[i];
   EXPECT_EQ(static_cast<size_t>(visible), drawn);
   for (const RecordedCall& c : device().calls()) {
     if (c.name != "DrawIndexedPrimitive") continue;
@@ -155,8 +156,8 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
 
   // Lift every tile out of view: only the camera's own stays. The fish, drawn
   // with the same call, are left out.
-  for (int i = 0; i < kTileCount; ++i) scene().tiles[i].centreHeight = 10.0f;
-  scene().school.count = 0;
+  for (int i = 0; i < kTileCount; ++i) scene().world.tiles[i].centreHeight = 10.0f;
+  scene().world.school.count = 0;
   ASSERT_EQ(Frame(), FrameResult::Presented);
   ASSERT_EQ(device().Count("DrawIndexedPrimitive"), 1u);
   const auto& calls = device().calls();
@@ -166,23 +167,23 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   auto stream = std::find_if(std::make_reverse_iterator(draw), calls.rend(), [](const RecordedCall& c) {
     return c.name == "SetStreamSource";
   });
-  EXPECT_EQ(stream->args[1], reinterpret_cast<uintptr_t>(centre.vertexBuffer));
+  EXPECT_EQ(stream->args[1], reinterpret_cast<uintptr_t>(scene().resources.tileBuffers[cameraTile]));
   EXPECT_EQ(stream->args[2], 28u);
   for (int i = 0; i < centre.neighbourCount; ++i) {
-    EXPECT_EQ(centre.neighbours[i].visible, centre.neighbours[i].tile == cameraTile ? 1 : 0);
+    EXPECT_EQ(state.neighbourVisible[i], centre.neighbours[i].tile == cameraTile);
   }
 }
 
 TEST_F(FrameTest, AFailedSurfaceLockEndsTheFrameWithoutPresenting) {
   device().Fail("LockVertexBuffer", D3DERR_INVALIDCALL, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::Ended);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Ended);
   EXPECT_EQ(device().Count("Present"), 0u);
   EXPECT_EQ(device().Count("EndScene"), 1u);
   EXPECT_EQ(device().Count("DrawPrimitive"), 0u);
   EXPECT_EQ(device().Count("DrawIndexedPrimitive"), 0u);
   EXPECT_FALSE(threadStart.Wait(0)) << "the fish were not handed on";
-  EXPECT_TRUE(scene().firstFrame);
+  EXPECT_TRUE(state.firstFrame);
   // The next frame draws in full, still without waiting.
   EXPECT_EQ(Frame(), FrameResult::Presented);
   EXPECT_EQ(device().Count("Present"), 1u);
@@ -191,26 +192,26 @@ TEST_F(FrameTest, AFailedSurfaceLockEndsTheFrameWithoutPresenting) {
 TEST_F(FrameTest, ALostDeviceIsNotTouchedAgain) {
   device().Fail("TestCooperativeLevel", D3DERR_DEVICELOST, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::DeviceLost);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::DeviceLost);
   EXPECT_EQ(device().calls().size(), 1u);
-  EXPECT_EQ(scene().causticFrame, 0) << "the frame did not advance";
+  EXPECT_EQ(state.causticFrame, 0) << "the frame did not advance";
 
   device().Fail("TestCooperativeLevel", D3DERR_DEVICENOTRESET, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::DeviceNotReset);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::DeviceNotReset);
   EXPECT_EQ(device().calls().size(), 1u);
 }
 
 TEST_F(FrameTest, ResetUsesTheDisplayFormatAndRestoresTheStatesItDropped) {
   ASSERT_EQ(Frame(), FrameResult::Presented);
   t.direct3d.displayMode.format = D3DFMT_R5G6B5;
-  ASSERT_TRUE(ResetDevice(scene(), 1024, 768, nullptr));
+  ASSERT_TRUE(ResetDevice(scene().resources, 1024, 768, nullptr));
   const RecordedCall& reset = device().calls().back();
   EXPECT_EQ(reset.name, "Reset");
   EXPECT_EQ(reset.args, (std::vector<uint64_t>{1024, 768, D3DFMT_R5G6B5, 0}));
 
   device().CallLog::Clear();
-  RestoreRenderStates(scene(), 1024, 768);
+  RestoreRenderStates(scene().resources, state, 1024, 768);
   std::map<uint64_t, uint64_t> states;
   for (const RecordedCall& c : device().calls())
     if (c.name == "SetRenderState") states[c.args[0]] = c.args[1];
@@ -219,21 +220,21 @@ TEST_F(FrameTest, ResetUsesTheDisplayFormatAndRestoresTheStatesItDropped) {
   EXPECT_EQ(states.size(), 16u);
   EXPECT_EQ(states[D3DRS_CULLMODE], D3DCULL_CW);
   EXPECT_EQ(states[D3DRS_FOGSTART], 0x3CCCCCCDu);  // 0.025f
-  EXPECT_EQ(states[D3DRS_FOGCOLOR], scene().colours.clearColour);
+  EXPECT_EQ(states[D3DRS_FOGCOLOR], scene().resources.colours.clearColour);
 
   device().Fail("Reset", D3DERR_DEVICELOST, 1);
-  EXPECT_FALSE(ResetDevice(scene(), 1024, 768, nullptr));
+  EXPECT_FALSE(ResetDevice(scene().resources, 1024, 768, nullptr));
   t.direct3d.Fail("GetAdapterDisplayMode", D3DERR_NOTAVAILABLE, 1);
-  EXPECT_FALSE(ResetDevice(scene(), 1024, 768, nullptr));
+  EXPECT_FALSE(ResetDevice(scene().resources, 1024, 768, nullptr));
 }
 
 TEST_F(FrameTest, ShutdownResetGoesWindowedInTheDisplayFormat) {
   t.direct3d.displayMode.format = D3DFMT_X8R8G8B8;
-  ASSERT_TRUE(ResetDeviceWindowed(scene()));
+  ASSERT_TRUE(ResetDeviceWindowed(scene().resources));
   EXPECT_EQ(device().calls().back().args, (std::vector<uint64_t>{0, 0, D3DFMT_X8R8G8B8, 1}));
   t.direct3d.Fail("GetAdapterDisplayMode", D3DERR_NOTAVAILABLE, 1);
   device().CallLog::Clear();
-  EXPECT_FALSE(ResetDeviceWindowed(scene()));
+  EXPECT_FALSE(ResetDeviceWindowed(scene().resources));
   EXPECT_EQ(device().Count("Reset"), 0u) << "no display mode, no reset";
 }
 

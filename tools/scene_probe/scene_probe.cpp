@@ -21,14 +21,14 @@
 
 #include "fishlife/calculation_cycle.h"
 #include "tools/scene_probe/fish_invariants.h"
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
 #include "scene/scene.h"
 #include "settings/settings.h"
-#include "shell/named_event.h"
-#include "shell/random.h"
+#include "base/auto_reset_event.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {
@@ -78,8 +78,8 @@ struct LayerCount {
 
 // Whether the fish vertices streamed this frame are all finite.
 bool FishVerticesFinite(const Scene& scene) {
-  if (scene.fishBuffers.vertices == nullptr) return true;
-  const std::vector<uint8_t>& bytes = RecordingDevice::Buffer(scene.fishBuffers.vertices).bytes;
+  if (scene.resources.fishBuffers.vertices == nullptr) return true;
+  const std::vector<uint8_t>& bytes = RecordingDevice::Buffer(scene.resources.fishBuffers.vertices).bytes;
   for (size_t i = 0; i + sizeof(FishVertex) <= bytes.size(); i += sizeof(FishVertex)) {
     float xyz[3];
     std::memcpy(xyz, bytes.data() + i, sizeof xyz);
@@ -97,8 +97,8 @@ LayerCount CountLayer(const int16_t* layer) {
 int Run(const Options& o) {
   SeedRandom(o.seed);
   SceneSettings settings;
-  settings.device.screenWidth = 1024;
-  settings.device.screenHeight = 768;
+  settings.device.width = 1024;
+  settings.device.height = 768;
   settings.colorScheme = o.scheme;
   settings.counts = ScaleSceneCounts(o.fish, o.plant, o.wreck);
   settings.cameraSpeedFactor = CameraSpeedFactor(o.camSpeed);
@@ -110,9 +110,9 @@ int Run(const Options& o) {
   }
   RecordingDirect3D direct3d;
   Scene scene;
-  if (!scene.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  if (!scene.world.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
 
   auto t0 = std::chrono::steady_clock::now();
   int error = 0;
@@ -121,11 +121,12 @@ int Run(const Options& o) {
     return 1;
   }
   const double constructionMs = MillisecondsSince(t0);
-  UpdateProjection(scene, 1024, 768);
+  FrameState frameState;
+  UpdateProjection(scene.resources.device, frameState, 1024, 768);
   RecordingDevice& device = *direct3d.devices.back();
 
   std::array<long, 256> codeCounts{};
-  for (int i = 0; i < kGridCells; ++i) ++codeCounts[scene.map.cellGrid[i]];
+  for (int i = 0; i < kGridCells; ++i) ++codeCounts[scene.world.map.cellGrid[i]];
 
   double firstCycleMs = 0.0, frameTotalMs = 0.0, frameMaxMs = 0.0;
   double cycleTotalMs = 0.0, cycleMaxMs = 0.0;
@@ -133,38 +134,39 @@ int Run(const Options& o) {
   int cyclesRun = 0, framesPresented = 0, fishDrawnMax = 0;
   FishInvariants invariants;
   std::string fishFault;
-  if (o.check && !invariants.Init(scene.map, scene.school)) return 1;
+  if (o.check && !invariants.Init(scene.world.map, scene.world.school)) return 1;
   std::vector<LayerCount> layers;
   std::vector<std::array<float, 3>> positions;
   for (int frame = 0; frame < o.frames; ++frame) {
     t0 = std::chrono::steady_clock::now();
-    const FrameResult result = RenderFrame(scene, start, stop);
+    const FrameResult result = RenderFrame(scene, frameState, start, stop);
     const double ms = MillisecondsSince(t0);
     frameTotalMs += ms;
     frameMaxMs = std::max(frameMaxMs, ms);
     if (result == FrameResult::Presented) ++framesPresented;
-    fishDrawn += scene.fishFigures.drawn;
-    fishDrawCalls += scene.fishFigures.drawCalls;
-    fishDrawnMax = std::max(fishDrawnMax, scene.fishFigures.drawn);
+    fishDrawn += frameState.fishFigures.drawn;
+    fishDrawCalls += frameState.fishFigures.drawCalls;
+    fishDrawnMax = std::max(fishDrawnMax, frameState.fishFigures.drawn);
     if (o.check && fishFault.empty() && !FishVerticesFinite(scene)) fishFault = "a fish vertex is not finite";
     device.CallLog::Clear();
-    if (frame % o.sample == 0) positions.push_back({static_cast<float>(frame), scene.cameraX, scene.cameraZ});
+    if (frame % o.sample == 0) positions.push_back({static_cast<float>(frame), frameState.cameraX, frameState.cameraZ});
     // The calculation thread's side of the hand-over, on this thread.
     if (!start.Wait(0)) continue;
     if (cyclesRun < o.cycles) {
       t0 = std::chrono::steady_clock::now();
-      RunCalculationCycle(scene.map, scene.school, scene.cameraX, scene.cameraZ);
+      FlapFins(scene.world.finFlap, FishModelTables().species);
+      RunCalculationCycle(scene.world.map, scene.world.school, frameState.cameraX, frameState.cameraZ);
       const double cycleMs = MillisecondsSince(t0);
       if (cyclesRun++ == 0) {
         firstCycleMs = cycleMs;
-        layers.push_back(CountLayer(scene.map.pathSearch.baseLayer));
-        for (int16_t* layer : scene.map.pathSearch.levelLayers) layers.push_back(CountLayer(layer));
+        layers.push_back(CountLayer(scene.world.map.pathSearch.baseLayer));
+        for (int16_t* layer : scene.world.map.pathSearch.levelLayers) layers.push_back(CountLayer(layer));
       } else {
         cycleTotalMs += cycleMs;
         cycleMaxMs = std::max(cycleMaxMs, cycleMs);
       }
       if (o.check && fishFault.empty()) {
-        fishFault = invariants.Check(scene.map, scene.school, scene.cameraX, scene.cameraZ);
+        fishFault = invariants.Check(scene.world.map, scene.world.school, frameState.cameraX, frameState.cameraZ);
         if (!fishFault.empty()) fishFault += " after cycle " + std::to_string(cyclesRun);
       }
     }
@@ -173,8 +175,8 @@ int Run(const Options& o) {
 
   std::printf("{\n  \"seed\": %u, \"fish\": %d, \"plant\": %d, \"wreck\": %d, \"camSpeed\": %d,\n", o.seed, o.fish,
               o.plant, o.wreck, o.camSpeed);
-  std::printf("  \"fishCount\": %d, \"colourScheme\": \"%06X\", \"shaderReady\": %s,\n", scene.fishCount,
-              scene.colours.clearColour, scene.shaderReady ? "true" : "false");
+  std::printf("  \"fishCount\": %d, \"colourScheme\": \"%06X\", \"shaderReady\": %s,\n", scene.world.fishCount,
+              scene.resources.colours.clearColour, scene.resources.shaderReady ? "true" : "false");
   std::printf("  \"cellCodes\": {");
   bool first = true;
   for (int code = 0; code < 256; ++code) {
@@ -182,7 +184,7 @@ int Run(const Options& o) {
     std::printf("%s\"%d\": %ld", first ? "" : ", ", code, codeCounts[code]);
     first = false;
   }
-  std::printf("},\n  \"cameraStartCell\": [%d, %d],\n", scene.cameraStartCell.column, scene.cameraStartCell.row);
+  std::printf("},\n  \"cameraStartCell\": [%d, %d],\n", scene.world.cameraStartCell.column, scene.world.cameraStartCell.row);
   std::printf("  \"layers\": [");
   for (size_t i = 0; i < layers.size(); ++i) {
     std::printf("%s{\"layer\": \"%s\", \"blocked\": %ld, \"free\": %ld}", i ? ",\n             " : "",

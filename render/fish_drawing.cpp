@@ -1,10 +1,10 @@
-#include "fishlife/fish_drawing.h"
+#include "render/fish_drawing.h"
 
 #include <algorithm>
 
 #include "d3dx/matrix_math.h"
-#include "fishlife/fish_bend.h"
-#include "render/d3d8_constants.h"
+#include "render/fish_bend.h"
+#include "device/d3d8_constants.h"
 #include "scene/ground_height.h"
 
 namespace sorvane {

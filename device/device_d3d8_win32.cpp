@@ -2,7 +2,7 @@
 // handles are the runtime's own interface pointers.
 #include <d3d8.h>
 
-#include "render/device_d3d8_win32.h"
+#include "device/device_d3d8_win32.h"
 
 namespace sorvane {
 

@@ -12,7 +12,7 @@
 
 #include "d3dx/matrix_stack.h"
 #include "fishlife/fish_behaviour.h"
-#include "render/state_cache.h"
+#include "device/state_cache.h"
 #include "scene/geometry/fish_preparation.h"
 
 namespace sorvane {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "render/device.h"
+#include "device/device.h"
 
 namespace sorvane {
 

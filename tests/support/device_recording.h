@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "render/device.h"
+#include "device/device.h"
 
 namespace sorvane {
 

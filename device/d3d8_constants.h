@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "render/device.h"
+#include "device/device.h"
 
 namespace sorvane {
 
@@ -14,7 +14,10 @@ constexpr HResult D3DERR_DEVICELOST = static_cast<HResult>(0x88760868u);
 constexpr HResult D3DERR_DEVICENOTRESET = static_cast<HResult>(0x88760869u);
 constexpr HResult D3DERR_NOTAVAILABLE = static_cast<HResult>(0x8876086Au);
 constexpr HResult D3DERR_INVALIDCALL = static_cast<HResult>(0x8876086Cu);
+// windows.h defines it as a macro of the same value.
+#ifndef E_OUTOFMEMORY
 constexpr HResult E_OUTOFMEMORY = static_cast<HResult>(0x8007000Eu);
+#endif
 
 // Formats
 constexpr uint32_t D3DFMT_R8G8B8 = 20;

@@ -1,11 +1,12 @@
 // Planning and following the camera's path.
-#include "render/camera_path.h"
+#include "scene/camera_path.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "base/random.h"
+#include "base/world_units.h"
 #include "d3dx/matrix_math.h"
-#include "shell/random.h"
 
 namespace sorvane {
 
@@ -171,7 +172,7 @@ void CCameraPath::Evaluate(Vector3& eye, Vector3& look, Vector3& up) const {
   up = {0.0f, 1.0f, 0.0f};
   if (pointCount - segment < 3) {
     // No route yet: stand on the current cell, looking along z.
-    eye = {currentCell.column * 0.02f + 0.01f, 0.0f, currentCell.row * 0.02f + 0.01f};
+    eye = {CellCentre(currentCell.column), 0.0f, CellCentre(currentCell.row)};
     look = eye + Vector3{0.0f, 0.0f, 1.0f};
     return;
   }
@@ -196,7 +197,7 @@ void CCameraPath::Evaluate(Vector3& eye, Vector3& look, Vector3& up) const {
   }
   // A leg that doubles back on the previous one has no average direction.
   if (dir.x == 0.0f && dir.z == 0.0f) dir = tb;
-  eye = {e.x * 0.02f + 0.01f, e.y * 0.02f, e.z * 0.02f + 0.01f};
+  eye = {CellCentre(e.x), e.y * kCellSize, CellCentre(e.z)};
   look = eye + dir;
 }
 

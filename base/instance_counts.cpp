@@ -1,4 +1,4 @@
-#include "shell/instance_counts.h"
+#include "base/instance_counts.h"
 
 namespace sorvane {
 

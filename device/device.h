@@ -4,14 +4,10 @@
 #pragma once
 #include <cstdint>
 
+#include "base/hresult.h"
+#include "base/vector.h"
+
 namespace sorvane {
-
-using HResult = int32_t;
-inline bool Failed(HResult r) { return r < 0; }
-
-struct Matrix {
-  float m[4][4];
-};
 
 struct DisplayMode {
   uint32_t width = 0;

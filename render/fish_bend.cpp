@@ -1,4 +1,4 @@
-#include "fishlife/fish_bend.h"
+#include "render/fish_bend.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The device interface on the system's Direct3D 8 runtime.
 #pragma once
-#include "render/device.h"
+#include "device/device.h"
 
 namespace sorvane {
 

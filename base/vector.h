@@ -1,4 +1,4 @@
-// Small vector types of the utility library and their elementwise arithmetic.
+// Small vector types and the 4 × 4 matrix, and the vectors' elementwise arithmetic.
 #pragma once
 
 namespace sorvane {
@@ -9,6 +9,11 @@ struct Vector3 {
 
 struct Vector4 {
   float x, y, z, w;
+};
+
+// Row-major, row vectors on the left, as Direct3D 8 takes it.
+struct Matrix {
+  float m[4][4];
 };
 
 inline Vector3 operator+(const Vector3& a, const Vector3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }

@@ -1,4 +1,4 @@
-#include "fishlife/fin_flap.h"
+#include "scene/geometry/fin_flap.h"
 
 namespace sorvane {
 

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "d3dx/vector.h"
+#include "base/vector.h"
 #include "fishlife/cell_codes.h"
 #include "fishlife/gwave.h"
 

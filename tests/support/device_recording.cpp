@@ -1,8 +1,8 @@
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 
 #include <algorithm>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 
 namespace sorvane {
 
