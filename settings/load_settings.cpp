@@ -24,6 +24,9 @@ Settings LoadSettings(SettingsSource& source) {
   s.detailLevelWreck = DetailLevelFromSetting(ReadInt(source, setting::DetailLevelWreck, 2));
   s.camSpeed = ReadInt(source, setting::CamSpeed, 0);
   s.colorScheme = ReadInt(source, setting::ColorScheme, 0);
+  s.playMusic = ReadInt(source, setting::PlayMusic, 0);
+  s.playSound = ReadInt(source, setting::PlaySound, 0);
+  s.volume = ReadInt(source, setting::Volume, 50);
   return s;
 }
 

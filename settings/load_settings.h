@@ -30,6 +30,10 @@ struct Settings {
   int32_t detailLevelWreck = 2;
   int32_t camSpeed = 0;
   int32_t colorScheme = 0;
+  // PlayMusic and PlaySound are 0 when the sound plays.
+  int32_t playMusic = 0;
+  int32_t playSound = 0;
+  int32_t volume = 50;
 };
 
 Settings LoadSettings(SettingsSource& source);

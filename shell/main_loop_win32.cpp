@@ -8,6 +8,7 @@
 #include "scene/scene_device.h"
 #include "shell/messages.h"
 #include "shell/saver_win32.h"
+#include "sound/sound_win32.h"
 
 namespace sorvane {
 
@@ -68,6 +69,7 @@ void QSaver::MainLoop() {
     UpdateProjection(scene_.resources.device, frame_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   }
   if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+  StartSound(mode, SoundSettings{settings.playMusic, settings.playSound, settings.volume});
   InitializeCriticalSection(&stateLock_);
 
   MSG message = {};
@@ -99,6 +101,7 @@ void QSaver::MainLoop() {
     }
   }
   DeleteCriticalSection(&stateLock_);
+  StopSound();
 }
 
 bool QSaver::StopCalculationThread() {

@@ -15,7 +15,7 @@
 #include "shell/displays.h"
 #include "shell/frame_pacer.h"
 #include "shell/mouse_exit.h"
-#include "shell/run_mode.h"
+#include "base/run_mode.h"
 
 namespace sorvane {
 
@@ -27,6 +27,8 @@ class QSaver {
   // Everything from language detection to the windows of the mode.
   bool Startup(const char* commandLine);
   void Run();
+  // The settings dialog of Configure mode, in the user's language.
+  void ShowSettingsDialog();
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RequestExit();
   // True while the calculation thread may still use this object's scene.

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Sorvane.scr and runs it full-screen under Wine on the current X display.
+# Builds Sorvane.scr and runs it full-screen under Wine on the current X display,
+# with its two sound files in the prefix's Windows directory (wine-env.sh).
 # With no display, it runs on a virtual one, saves a screenshot after a few
 # seconds to the path it prints, and ends the saver with a key press. On a
 # machine that runs no 32-bit code it runs the module's 64-bit twin under wine64.
