@@ -42,7 +42,7 @@ for level in default 1 4; do
   WINEDEBUG=+timestamp,trace+d3d8 wine "$scr" /s >"$log" 2>&1 &
   pid=$!
   window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window at fish detail $level"
-  wait_for_scene "$shots/fish-$level-0.png" 150 || fail "the scene did not fade in at fish detail $level"
+  wait_for_scene "$shots/fish-$level-0.png" 80 || fail "the scene did not fade in at fish detail $level"
   sleep 2
   for n in 1 2 3 4; do
     shoot "$shots/fish-$level-$n.png"
