@@ -31,7 +31,7 @@ target_link_libraries(sorvane_test_support_fast PUBLIC sorvane_core_fast)
 
 file(GLOB SORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(native_tests ${SORVANE_NATIVE_TESTS})
-target_link_libraries(native_tests PRIVATE sorvane_test_support sorvane_soundgen GTest::gtest GTest::gtest_main)
+target_link_libraries(native_tests PRIVATE sorvane_test_support sorvane_soundgen sorvane_fishgen GTest::gtest GTest::gtest_main)
 add_test(NAME native_tests COMMAND native_tests)
 
 file(GLOB SORVANE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*_bench.cpp)
@@ -41,6 +41,17 @@ if(SORVANE_BENCHMARKS)
 endif()
 
 add_subdirectory(tools)
+
+# The fish models, generated as C++ tables into the build folder.
+set(SORVANE_FISH_TABLES ${CMAKE_BINARY_DIR}/generated/fish_model_tables.cpp)
+add_custom_command(
+  OUTPUT ${SORVANE_FISH_TABLES}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND gen_fish ${SORVANE_FISH_TABLES}
+  DEPENDS gen_fish
+  COMMENT "Generating the fish models")
+target_sources(sorvane_core PRIVATE ${SORVANE_FISH_TABLES})
+target_sources(sorvane_core_fast PRIVATE ${SORVANE_FISH_TABLES})
 
 # Every folder includes only the folders below it.
 add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)

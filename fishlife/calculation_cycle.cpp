@@ -3,10 +3,12 @@
 
 namespace sorvane {
 
-void RunCalculationCycle(NavigationMap& map) {
-  if (map.mapBuildPending) BuildLevelLayers(map);
-  // Then, every cycle: the fin flap of the fish meshes, and the route planning
-  // of every fish in array order.
+void RunCalculationCycle(NavigationMap& map, FishSchool& school, float cameraX, float cameraZ) {
+  if (map.mapBuildPending) {
+    BuildLevelLayers(map);
+    HoldSpawnCells(school.fish.get(), school.count, map, cameraX, cameraZ);
+  }
+  for (int32_t i = 0; i < school.count; ++i) PlanRoute(school.fish[i], map, cameraX, cameraZ);
 }
 
 }  // namespace sorvane

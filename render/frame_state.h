@@ -6,6 +6,7 @@
 
 #include "d3dx/matrix_stack.h"
 #include "device/device.h"
+#include "render/fish_drawing.h"
 #include "render/frustum.h"
 #include "scene/seabed_tiles.h"
 
@@ -29,6 +30,8 @@ struct FrameState {
   // Which neighbours of the camera's tile the seabed pass drew, in the order
   // of that tile's neighbour list.
   std::array<bool, kMaxNeighbours> neighbourVisible{};
+  FishRenderer fishRenderer;
+  FishPassFigures fishFigures;
 };
 
 }  // namespace sorvane

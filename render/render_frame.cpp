@@ -3,6 +3,7 @@
 #include "render/render_frame.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "d3dx/matrix_math.h"
@@ -149,8 +150,7 @@ void DrawSeabed(Frame& s, int cameraTile) {
   }
 }
 
-// Blending on with point-sampled, alpha-modulated skins; the fish buffers are
-// bound here once the fish exist.
+// Blending on with point-sampled, alpha-modulated skins.
 void SetFishStates(Frame& s) {
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
   SetStageFilters(s, 0, D3DTEXF_POINT);
@@ -216,6 +216,19 @@ bool DrawFade(Frame& s) {
   DrawTranslated(s, 0.0f, 0.0f, 0.5f, D3DPT_TRIANGLELIST, 2);
   s.f.fadeLevel -= kFadeStep;
   return true;
+}
+
+void MoveAndDrawSchool(Frame& s) {
+  std::array<FishViewPlane, 6> planes;
+  for (int i = 0; i < 6; ++i) {
+    const Plane& p = s.f.frustumPlanes[i];
+    planes[i] = {p.a, p.b, p.c, p.d};
+  }
+  const FishDrawTarget target{s.d, s.r.cache, s.f.matrixStack, s.r.fishBuffers, FishModelTables().species,
+                              &s.r.textures[kFirstFishTexture]};
+  const FishView view{s.f.cameraX, s.f.cameraZ, s.w.heightGrid.get(), &GroundHeight, planes.data()};
+  s.f.fishFigures = MoveAndDrawFish(s.f.fishRenderer, target, view, s.w.school.fish.get(), s.w.school.count,
+                                    s.w.map.pathSearch);
 }
 
 int TileOf(float x, float z) {
@@ -285,7 +298,7 @@ FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEv
     s.f.firstFrame = false;
   } else {
     fishHere = stopEvent.Wait(kCalculationWaitMs);
-    // The fish are moved and drawn here once they exist.
+    if (fishHere) MoveAndDrawSchool(s);
   }
   SetStageFilters(s, 0, D3DTEXF_LINEAR);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);

@@ -8,6 +8,7 @@
 #include "device/device.h"
 #include "device/state_cache.h"
 #include "scene/colour_scheme.h"
+#include "scene/geometry/fish_preparation.h"
 #include "scene/seabed_tiles.h"
 #include "scene/texture_table.h"
 
@@ -35,6 +36,7 @@ struct DeviceResources {
   int tilesWithBuffers = 0;
   TileTexCoordTable tileTexCoords{};
   ColourScheme colours{};
+  FishBuffers fishBuffers;
 };
 
 }  // namespace sorvane

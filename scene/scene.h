@@ -35,7 +35,7 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
 // the 97 textures and finally BuildScene. False on the first failure.
 bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources);
 
-// Tiles, heights, cell codes, margins, level-pair grids and the camera.
+// Tiles, heights, cell codes, margins, level-pair grids, the camera and the fish.
 bool BuildScene(Scene& scene, const SceneSettings& settings);
 
 // Releases what exists of the scene's resources and memory; the device stays.

@@ -1,5 +1,5 @@
 // Scene construction: the seabed tiles, the heights, the cell codes with their
-// margins and level-pair grids, and the camera's start cell.
+// margins and level-pair grids, the camera's start cell and the fish.
 #include <new>
 
 #include "base/random.h"
@@ -65,7 +65,7 @@ bool BuildScene(Scene& scene, const SceneSettings& settings) {
   BuildLevelPairGrids(world.map);
 
   ChooseCameraStartCell(world);
-  // The fish records are set up here once the fish exist.
+  if (!PlaceSchool(world.school, world.fishCount, world.map, world.cameraStartX, world.cameraStartZ)) return false;
 
   if (!world.cameraPath.Init(world.map.cellGrid.get(), &world.map.cellClass)) return false;
   world.cameraPath.cameraSpeedFactor = settings.cameraSpeedFactor;

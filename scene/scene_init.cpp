@@ -16,8 +16,9 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
     error = kSceneErrorTextures;
     return false;
   }
-  // The scenery meshes (a failure is kSceneErrorGeometry) and then the fish
-  // models are prepared here once they exist.
+  // The scenery meshes (a failure is kSceneErrorGeometry) are built here
+  // once they exist, before the fish models.
+  PrepareFishModels(*scene.resources.device, scene.resources.fishBuffers, FishModelTables());
   return true;
 }
 
@@ -32,6 +33,7 @@ void ReleaseScene(Scene& scene) {
   r.tilesWithBuffers = 0;
   world.tiles.reset();
   world.map.Release();
+  world.school = FishSchool{};
   world.cameraPath.Release();
   world.heightGrid.reset();
   world.heightGenerator.Release();
@@ -44,6 +46,7 @@ void ReleaseScene(Scene& scene) {
     if (texture != nullptr) device->ReleaseTexture(texture);
     texture = nullptr;
   }
+  ReleaseFishBuffers(*device, r.fishBuffers);
   if (r.seabedIndexBuffer != nullptr) device->ReleaseIndexBuffer(r.seabedIndexBuffer);
   r.seabedIndexBuffer = nullptr;
   for (VertexBuffer** buffer : {&r.bubbleBillboard, &r.shimmerQuad, &r.surfaceQuad, &r.backdrop}) {

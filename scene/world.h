@@ -1,13 +1,16 @@
 // What the world is: the seabed's tiles and heights, the navigation map with
-// the weights its cell codes were drawn with, and the camera's path over it.
+// the weights its cell codes were drawn with, the camera's path over it and
+// the fish.
 // No device object lives here.
 #pragma once
 #include <cstdint>
 #include <memory>
 
 #include "base/instance_counts.h"
+#include "fishlife/fish_school.h"
 #include "fishlife/navigation_map.h"
 #include "scene/camera_path.h"
+#include "scene/geometry/fin_flap.h"
 #include "scene/heights.h"
 #include "scene/seabed_tiles.h"
 
@@ -24,6 +27,8 @@ struct World {
   float cameraStartX = 0.0f;
   float cameraStartZ = 0.0f;
   CCameraPath cameraPath;
+  FishSchool school;
+  FinFlap finFlap;
 };
 
 }  // namespace sorvane

@@ -118,7 +118,10 @@ bool QSaver::Startup(const char* commandLine) {
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     calc_.seed = CalculationSeed(RandomState());
     if (!scene_.world.map.pathSearch.Init(400, 400)) return false;
-    calc_.cycle = [this] { RunCalculationCycle(scene_.world.map); };
+    calc_.cycle = [this] {
+      FlapFins(scene_.world.finFlap, FishModelTables().species);
+      RunCalculationCycle(scene_.world.map, scene_.world.school, frame_.cameraX, frame_.cameraZ);
+    };
   }
 
   switch (mode) {

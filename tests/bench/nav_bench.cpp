@@ -94,9 +94,10 @@ BENCHMARK(BM_CameraFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_FirstCycleLayerBuild(benchmark::State& state) {
   NavigationMap& map = SceneMap();
+  FishSchool noFish;
   for (auto _ : state) {
     map.mapBuildPending = true;
-    RunCalculationCycle(map);
+    RunCalculationCycle(map, noFish, 4.0f, 4.0f);
     benchmark::DoNotOptimize(map.pathSearch.levelLayers[7][80000]);
   }
 }

@@ -154,8 +154,10 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
     EXPECT_EQ(c.args, (std::vector<uint64_t>{D3DPT_TRIANGLESTRIP, 0, 289, 0, 572}));
   }
 
-  // Lift every tile out of view: only the camera's own stays.
+  // Lift every tile out of view: only the camera's own stays. The fish, drawn
+  // with the same call, are left out.
   for (int i = 0; i < kTileCount; ++i) scene().world.tiles[i].centreHeight = 10.0f;
+  scene().world.school.count = 0;
   ASSERT_EQ(Frame(), FrameResult::Presented);
   ASSERT_EQ(device().Count("DrawIndexedPrimitive"), 1u);
   const auto& calls = device().calls();

@@ -213,13 +213,14 @@ TEST(NavSceneMap, HigherLevelsAreNeverMoreBlocked) {
 TEST_F(NavMapTest, OnlyTheFirstCycleBuildsTheLayers) {
   Place(33);
   EXPECT_TRUE(map.mapBuildPending);
-  RunCalculationCycle(map);
+  FishSchool noFish;
+  RunCalculationCycle(map, noFish, 4.0f, 4.0f);
   EXPECT_FALSE(map.mapBuildPending);
   EXPECT_EQ(Level(5, kCentre, kCentre), kBlocked);
   // A fish holding a cell, and a cell code changed after the build: neither is undone.
   map.pathSearch.levelLayers[3][At(50, 50)] = kBlocked;
   map.cellGrid[At(kCentre, kCentre)] = 0;
-  RunCalculationCycle(map);
+  RunCalculationCycle(map, noFish, 4.0f, 4.0f);
   EXPECT_EQ(Level(3, 50, 50), kBlocked);
   EXPECT_EQ(Level(5, kCentre, kCentre), kBlocked);
 }

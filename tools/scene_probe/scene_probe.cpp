@@ -4,12 +4,15 @@
 //
 //   scene_probe [--seed N] [--fish L] [--plant L] [--wreck L] [--camspeed S]
 //               [--scheme C] [--frames N] [--cycles M] [--sample K]
-//               [--generated DIR] [--shader FILE]
+//               [--check C] [--generated DIR] [--shader FILE]
 //
 // The first M frames are each followed by a calculation cycle; later frames
 // get the hand-over without one. Every K-th frame's camera position is kept.
+// With --check 1 the fish's holds, levels and positions are checked after
+// every cycle and the fish vertices after every frame.
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +20,7 @@
 #include <vector>
 
 #include "fishlife/calculation_cycle.h"
+#include "tools/scene_probe/fish_invariants.h"
 #include "tests/support/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
@@ -32,7 +36,7 @@ namespace {
 struct Options {
   uint32_t seed = 1;
   int fish = 2, plant = 2, wreck = 2, camSpeed = 2, scheme = 0;
-  int frames = 100, cycles = 1, sample = 10;
+  int frames = 100, cycles = 1, sample = 10, check = 0;
   std::string generated = SORVANE_GENERATED_DIR;
   std::string shader = SORVANE_SHADER_TEXT;
 };
@@ -56,6 +60,7 @@ bool ParseOptions(int argc, char** argv, Options* o) {
       else if (key == "--frames") o->frames = static_cast<int>(n);
       else if (key == "--cycles") o->cycles = static_cast<int>(n);
       else if (key == "--sample") o->sample = n > 0 ? static_cast<int>(n) : 1;
+      else if (key == "--check") o->check = static_cast<int>(n);
       else return false;
     }
   }
@@ -70,6 +75,18 @@ struct LayerCount {
   long blocked = 0;
   long open = 0;
 };
+
+// Whether the fish vertices streamed this frame are all finite.
+bool FishVerticesFinite(const Scene& scene) {
+  if (scene.resources.fishBuffers.vertices == nullptr) return true;
+  const std::vector<uint8_t>& bytes = RecordingDevice::Buffer(scene.resources.fishBuffers.vertices).bytes;
+  for (size_t i = 0; i + sizeof(FishVertex) <= bytes.size(); i += sizeof(FishVertex)) {
+    float xyz[3];
+    std::memcpy(xyz, bytes.data() + i, sizeof xyz);
+    if (!std::isfinite(xyz[0]) || !std::isfinite(xyz[1]) || !std::isfinite(xyz[2])) return false;
+  }
+  return true;
+}
 
 LayerCount CountLayer(const int16_t* layer) {
   LayerCount c;
@@ -112,7 +129,12 @@ int Run(const Options& o) {
   for (int i = 0; i < kGridCells; ++i) ++codeCounts[scene.world.map.cellGrid[i]];
 
   double firstCycleMs = 0.0, frameTotalMs = 0.0, frameMaxMs = 0.0;
-  int cyclesRun = 0, framesPresented = 0;
+  double cycleTotalMs = 0.0, cycleMaxMs = 0.0;
+  long fishDrawn = 0, fishDrawCalls = 0;
+  int cyclesRun = 0, framesPresented = 0, fishDrawnMax = 0;
+  FishInvariants invariants;
+  std::string fishFault;
+  if (o.check && !invariants.Init(scene.world.map, scene.world.school)) return 1;
   std::vector<LayerCount> layers;
   std::vector<std::array<float, 3>> positions;
   for (int frame = 0; frame < o.frames; ++frame) {
@@ -122,17 +144,30 @@ int Run(const Options& o) {
     frameTotalMs += ms;
     frameMaxMs = std::max(frameMaxMs, ms);
     if (result == FrameResult::Presented) ++framesPresented;
+    fishDrawn += frameState.fishFigures.drawn;
+    fishDrawCalls += frameState.fishFigures.drawCalls;
+    fishDrawnMax = std::max(fishDrawnMax, frameState.fishFigures.drawn);
+    if (o.check && fishFault.empty() && !FishVerticesFinite(scene)) fishFault = "a fish vertex is not finite";
     device.CallLog::Clear();
     if (frame % o.sample == 0) positions.push_back({static_cast<float>(frame), frameState.cameraX, frameState.cameraZ});
     // The calculation thread's side of the hand-over, on this thread.
     if (!start.Wait(0)) continue;
     if (cyclesRun < o.cycles) {
       t0 = std::chrono::steady_clock::now();
-      RunCalculationCycle(scene.world.map);
+      FlapFins(scene.world.finFlap, FishModelTables().species);
+      RunCalculationCycle(scene.world.map, scene.world.school, frameState.cameraX, frameState.cameraZ);
+      const double cycleMs = MillisecondsSince(t0);
       if (cyclesRun++ == 0) {
-        firstCycleMs = MillisecondsSince(t0);
+        firstCycleMs = cycleMs;
         layers.push_back(CountLayer(scene.world.map.pathSearch.baseLayer));
         for (int16_t* layer : scene.world.map.pathSearch.levelLayers) layers.push_back(CountLayer(layer));
+      } else {
+        cycleTotalMs += cycleMs;
+        cycleMaxMs = std::max(cycleMaxMs, cycleMs);
+      }
+      if (o.check && fishFault.empty()) {
+        fishFault = invariants.Check(scene.world.map, scene.world.school, frameState.cameraX, frameState.cameraZ);
+        if (!fishFault.empty()) fishFault += " after cycle " + std::to_string(cyclesRun);
       }
     }
     stop.Set();
@@ -162,8 +197,17 @@ int Run(const Options& o) {
   }
   std::printf("],\n  \"frames\": %d, \"framesPresented\": %d, \"cycles\": %d,\n", o.frames, framesPresented,
               cyclesRun);
-  std::printf("  \"ms\": {\"construction\": %.3f, \"firstCycle\": %.3f, \"framesMean\": %.4f, \"framesMax\": %.4f}\n}\n",
-              constructionMs, firstCycleMs, o.frames > 0 ? frameTotalMs / o.frames : 0.0, frameMaxMs);
+  std::printf("  \"fishDrawn\": {\"mean\": %.1f, \"max\": %d}, \"fishDrawCallsMean\": %.1f,\n",
+              o.frames > 0 ? static_cast<double>(fishDrawn) / o.frames : 0.0, fishDrawnMax,
+              o.frames > 0 ? static_cast<double>(fishDrawCalls) / o.frames : 0.0);
+  if (o.check) {
+    std::printf("  \"fishInvariants\": \"%s\", \"longestWaitNearCamera\": %d,\n",
+                fishFault.empty() ? "ok" : fishFault.c_str(), invariants.longestWait);
+  }
+  std::printf("  \"ms\": {\"construction\": %.3f, \"firstCycle\": %.3f, \"cyclesMean\": %.4f, \"cyclesMax\": %.4f, "
+              "\"framesMean\": %.4f, \"framesMax\": %.4f}\n}\n",
+              constructionMs, firstCycleMs, cyclesRun > 1 ? cycleTotalMs / (cyclesRun - 1) : 0.0, cycleMaxMs,
+              o.frames > 0 ? frameTotalMs / o.frames : 0.0, frameMaxMs);
   ReleaseScene(scene);
   return 0;
 }
@@ -175,7 +219,7 @@ int main(int argc, char** argv) {
   sorvane::Options options;
   if (!sorvane::ParseOptions(argc, argv, &options)) {
     std::fprintf(stderr, "usage: scene_probe [--seed N] [--fish L] [--plant L] [--wreck L] [--camspeed S] "
-                         "[--scheme C] [--frames N] [--cycles M] [--sample K] [--generated DIR] [--shader FILE]\n");
+                         "[--scheme C] [--frames N] [--cycles M] [--sample K] [--check C] [--generated DIR] [--shader FILE]\n");
     return 2;
   }
   return sorvane::Run(options);

@@ -113,15 +113,16 @@ Rgba BodyColour(const FishSkinStyle& s, float u, float b, uint32_t seed) {
   return c;
 }
 
-Rgba FinColour(const FishSkinStyle& s, float u, float f, uint32_t key) {
+// `cut` is set where the membrane is cut away (the key colour).
+Rgba FinColour(const FishSkinStyle& s, float u, float f, uint32_t key, bool& cut) {
   Rgba base = s.finColour ? Hex(s.finColour) : Hex(s.flank);
   Rgba edgeColour = s.finEdgeColour ? Hex(s.finEdgeColour) : base;
   float rays = 40.0f;
   float across = Fract(u * rays);
   float ray = std::exp(-std::pow((across - 0.5f) / 0.12f, 2.0f));
   // Membrane recedes between the rays near the free edge.
-  float cut = 0.8f + 0.17f * ray + 0.03f * std::sin(u * kTwoPi * 3);
-  if (f > cut) return Hex(key);
+  cut = f > 0.8f + 0.17f * ray + 0.03f * std::sin(u * kTwoPi * 3);
+  if (cut) return Hex(key);
   Rgba c = Mix(base, edgeColour, SmoothStep(0.55f, 0.8f, f));
   c = Scaled(c, 0.8f + 0.3f * ray - 0.15f * f);
   return c;
@@ -144,8 +145,9 @@ Canvas PaintFishSkin(const FishSkinStyle& s, uint32_t key, uint32_t seed) {
   Canvas skin = Paint(kSkinWidth, kSkinHeight, 1, [&](float u, float v) {
     if (v < kBodyEnd) return AvoidKey(BodyColour(s, u, v / kBodyEnd, seed), key);
     float f = (v - kBodyEnd) / (1.0f - kBodyEnd);
-    Rgba c = FinColour(s, u, f, key);
-    return f > 0.8f ? c : AvoidKey(c, key);
+    bool cut = false;
+    Rgba c = FinColour(s, u, f, key, cut);
+    return cut ? c : AvoidKey(c, key);
   });
   return skin;
 }

@@ -1,0 +1,55 @@
+// The fish pass of a frame: every fish is advanced and, when it is near and in
+// view, bent and drawn with its species' skin.
+//
+// All fish of a frame are streamed into one dynamic vertex buffer, locked once
+// (again only when it fills up), and each fish is drawn with one indexed call
+// from the static species index buffer at its own base vertex: the triangles,
+// their order and every fish's states are those of a draw per part, at a
+// fraction of the locks and calls.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "d3dx/matrix_stack.h"
+#include "fishlife/fish_behaviour.h"
+#include "device/state_cache.h"
+#include "scene/geometry/fish_preparation.h"
+
+namespace sorvane {
+
+struct FishDraw {
+  Matrix world;
+  uint32_t baseVertex;
+  uint8_t species;
+  bool blend;
+  bool alphaTest;
+};
+
+// Kept from frame to frame so that the pass allocates nothing once warm.
+struct FishRenderer {
+  std::vector<FishDraw> pending;
+  FishVertex* vertices = nullptr;  // the locked fish vertex buffer, or null
+  uint32_t used = 0;
+  int boundSpecies = -1;
+};
+
+struct FishDrawTarget {
+  Device& device;
+  StateCache& cache;
+  MatrixStack& matrixStack;
+  const FishBuffers& buffers;
+  const FishModel* models;
+  Texture* const* skins;  // one per species
+};
+
+struct FishPassFigures {
+  int drawn = 0;
+  int drawCalls = 0;
+};
+
+// Sets the fish's vertex format and stream, then runs UpdateFish for every
+// fish in array order and draws them. Alpha blending is on before and after.
+FishPassFigures MoveAndDrawFish(FishRenderer& renderer, const FishDrawTarget& target, const FishView& view,
+                                Fish* fish, int32_t count, GWave& layers);
+
+}  // namespace sorvane

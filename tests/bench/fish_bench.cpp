@@ -1,0 +1,107 @@
+// The fish at 13 000: the main thread's fish pass per frame (advance, bend,
+// fill and the draws into the recording device) and the calculation cycle's
+// planning, with the camera gliding on along its path.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+
+#include "base/auto_reset_event.h"
+#include "base/random.h"
+#include "fishlife/calculation_cycle.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+#include "scene/folder_resource_source.h"
+#include "scene/ground_height.h"
+#include "scene/scene.h"
+#include "tests/support/device_recording.h"
+
+namespace sorvane {
+namespace {
+
+struct FishScene {
+  bool Init() {
+    FolderResourceSource resources(SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT);
+    if (!resources.Open() || !scene->world.map.pathSearch.Init(kGridSize, kGridSize)) return false;
+    SceneSettings settings;
+    settings.device.width = 1024;
+    settings.device.height = 768;
+    settings.counts = ScaleSceneCounts(4, 2, 2);
+    SeedRandom(3);
+    int error = 0;
+    if (!InitScene(*scene, direct3d, settings, resources, error)) return false;
+    UpdateProjection(scene->resources.device, frame, 1024, 768);
+    for (int i = 0; i < 300; ++i) Frame(true);
+    return true;
+  }
+  // One frame and, when asked, the cycle it hands the fish to.
+  void Frame(bool cycle) {
+    RenderFrame(*scene, frame, start, stop);
+    direct3d.devices.back()->CallLog::Clear();
+    if (start.Wait(0)) {
+      if (cycle) Cycle();
+      stop.Set();
+    }
+  }
+  void Cycle() {
+    FlapFins(scene->world.finFlap, FishModelTables().species);
+    RunCalculationCycle(scene->world.map, scene->world.school, frame.cameraX, frame.cameraZ);
+  }
+  ~FishScene() { ReleaseScene(*scene); }
+
+  RecordingDirect3D direct3d;
+  std::unique_ptr<Scene> scene = std::make_unique<Scene>();
+  FrameState frame;
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
+};
+
+void BM_FishPassAt13000(benchmark::State& state) {
+  FishScene f;
+  if (!f.Init()) {
+    state.SkipWithError("scene initialisation failed");
+    return;
+  }
+  DeviceResources& r = f.scene->resources;
+  World& w = f.scene->world;
+  double drawn = 0, calls = 0;
+  for (auto _ : state) {
+    std::array<FishViewPlane, 6> planes;
+    for (int i = 0; i < 6; ++i) {
+      const Plane& p = f.frame.frustumPlanes[i];
+      planes[i] = {p.a, p.b, p.c, p.d};
+    }
+    const FishDrawTarget target{*r.device, r.cache, f.frame.matrixStack, r.fishBuffers, FishModelTables().species,
+                                &r.textures[kFirstFishTexture]};
+    const FishView view{f.frame.cameraX, f.frame.cameraZ, w.heightGrid.get(), &GroundHeight, planes.data()};
+    const FishPassFigures figures =
+        MoveAndDrawFish(f.frame.fishRenderer, target, view, w.school.fish.get(), w.school.count, w.map.pathSearch);
+    state.PauseTiming();
+    drawn += figures.drawn;
+    calls += figures.drawCalls;
+    f.direct3d.devices.back()->CallLog::Clear();
+    f.Frame(true);
+    state.ResumeTiming();
+  }
+  state.counters["fishDrawn"] = benchmark::Counter(drawn, benchmark::Counter::kAvgIterations);
+  state.counters["drawCalls"] = benchmark::Counter(calls, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FishPassAt13000)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+void BM_PlanningCycleAt13000(benchmark::State& state) {
+  FishScene f;
+  if (!f.Init()) {
+    state.SkipWithError("scene initialisation failed");
+    return;
+  }
+  for (auto _ : state) {
+    f.Cycle();
+    state.PauseTiming();
+    f.Frame(false);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_PlanningCycleAt13000)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+}  // namespace
+}  // namespace sorvane
