@@ -9,10 +9,11 @@ ExternalProject_Add(host_tools
   SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
   BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures gen_meshes
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
+                   ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
 )
 set(SORVANE_GENERATED_FILES ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
     ${SORVANE_GENERATED}/textures.rc)
@@ -24,12 +25,19 @@ add_custom_command(
   DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
 )
 add_custom_target(generated_resources DEPENDS ${SORVANE_GENERATED_FILES})
+set(SORVANE_MESH_SOURCE ${SORVANE_GENERATED}/scenery_meshes.cpp)
+add_custom_command(
+  OUTPUT ${SORVANE_MESH_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
+  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_meshes ${SORVANE_MESH_SOURCE}
+  DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
+)
 
 set(SORVANE_WIN_FLAGS -Wall -Wextra)
 set(SORVANE_WIN_LINK -static -static-libgcc -static-libstdc++)
 
 set(SORVANE_ENTRY ${CMAKE_SOURCE_DIR}/shell/main_win32.cpp)
-add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES})
+add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES} ${SORVANE_MESH_SOURCE})
 target_include_directories(sorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_win PRIVATE ${SORVANE_WIN_FLAGS})
 target_compile_definitions(sorvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
