@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "render/device.h"
+#include "scene/geometry/mesh_data.h"
 
 namespace sorvane {
 
@@ -17,14 +18,6 @@ constexpr int kMaxNeighbours = 25;
 constexpr int kSeabedIndexCount = 576;
 // Triangles drawn from the strip; the last ones only join rows.
 constexpr uint32_t kSeabedStripTriangles = 572;
-
-// Position and two texture pairs: stage 0 the surface, stage 1 the caustics.
-struct SceneryVertex {
-  float x, y, z;
-  float u0, v0;
-  float u1, v1;
-};
-static_assert(sizeof(SceneryVertex) == 28);
 
 constexpr uint32_t kTileVertexBufferBytes = kTileVertexCount * sizeof(SceneryVertex);
 

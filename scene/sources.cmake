@@ -1,6 +1,8 @@
 list(APPEND SORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/colour_scheme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/geometry/scenery_mesh_prep.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ground_height.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/object_placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/heights.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scene_build.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scene_device.cpp

@@ -126,8 +126,8 @@ TEST(SceneConstruction, TileVerticesCarryTheHeightsAndNeighboursShareTheirBorder
           ASSERT_EQ(v.y, h[(16 * tr + i) * 401 + 16 * tc + j]);
           EXPECT_FLOAT_EQ(v.x, j / 50.0f);
           EXPECT_FLOAT_EQ(v.z, i / 50.0f);
-          EXPECT_EQ(v.u0, 0.5f * j);
-          EXPECT_EQ(v.v1, 0.25f * i);
+          EXPECT_EQ(v.tu0, 0.5f * j);
+          EXPECT_EQ(v.tv1, 0.25f * i);
           low = std::min(low, v.y);
           high = std::max(high, v.y);
         }
