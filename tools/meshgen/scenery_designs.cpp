@@ -67,9 +67,9 @@ bool Design(int index, int v, int t, Mesh* m) {
     case 47: return BuildPlant(v, t, {PlantKind::Blades, 0.05, 0.012, 82}, m);
     // Corals, base then branches.
     case 48: return BuildCoralBase(v, t, {CoralBase::Mound, 0.03, 0.009, 91}, m);
-    case 49: return BuildCoralBranches(v, t, {CoralBranches::Antler, 0.03, 0.035, 0.0014, 92}, m);
+    case 49: return BuildCoralBranches(v, t, {CoralBranches::Antler, 0.027, 0.027, 0.0014, 92}, m);
     case 50: return BuildCoralBase(v, t, {CoralBase::Mound, 0.036, 0.01, 93}, m);
-    case 51: return BuildCoralBranches(v, t, {CoralBranches::Antler, 0.038, 0.05, 0.0016, 94}, m);
+    case 51: return BuildCoralBranches(v, t, {CoralBranches::Antler, 0.034, 0.038, 0.0016, 94}, m);
     case 52: return BuildCoralBase(v, t, {CoralBase::Plate, 0.03, 0.012, 95}, m);
     case 53: return BuildCoralBranches(v, t, {CoralBranches::Finger, 0.03, 0.03, 0.0022, 96}, m);
     case 54: return BuildCoralBase(v, t, {CoralBase::Mound, 0.026, 0.01, 97}, m);
@@ -90,8 +90,11 @@ void AppendFloats(std::string& out, const char* name, int index, const std::vect
   out += head;
   char number[32];
   for (size_t i = 0; i < values.size(); ++i) {
-    std::snprintf(number, sizeof number, "%.9gf,", static_cast<double>(values[i]));
+    std::snprintf(number, sizeof number, "%.9g", static_cast<double>(values[i]));
     out += number;
+    // A float literal needs a point or an exponent before its suffix.
+    if (std::string(number).find_first_of(".e") == std::string::npos) out += ".0";
+    out += "f,";
     if (i % 12 == 11) out += "\n";
   }
   out += "};\n";
