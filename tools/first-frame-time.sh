@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../tests/wine/wine-env.sh"
 source "$here/../tests/e2e/e2e-lib.sh"
 log=$(mktemp)
-WINEDEBUG=+timestamp,+process,trace+d3d8 wine "$1" /s >"$log" 2>&1 &
+WINEDEBUG=+timestamp,+process,trace+d3d8 "$WINELOADER" "$1" /s >"$log" 2>&1 &
 pid=$!
 window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window"
 for _ in $(seq 100); do grep -q 'd3d8_device_Present' "$log" && break; sleep 0.1; done

@@ -7,8 +7,9 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev googletest libbenchmark-dev libjpeg-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine32 wine64 xvfb xdotool x11-apps x11-utils imagemagick
-  libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386
+  libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libgl1 libglx-mesa0 libgl1-mesa-dri
   dpkg-dev bc procps
 )
 

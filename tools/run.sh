@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Builds Sorvane.scr and runs it full-screen under Wine on the current X display.
 # With no display, it runs on a virtual one, saves a screenshot after a few
-# seconds to the path it prints, and ends the saver with a key press.
+# seconds to the path it prints, and ends the saver with a key press. On a
+# machine that runs no 32-bit code it runs the module's 64-bit twin under wine64.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 bash "$root/tools/install-deps.sh"
-cmake -S "$root" -B "$root/build/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$root/build/win" -j"$(nproc)" --target Sorvane
-scr="$root/build/win/Sorvane.scr"
-export SORVANE_BUILD="$root/build/win"
+source "$root/tests/wine/wine-loader.sh"
+describe_wine_target
+build="$root/build/$SORVANE_WIN_BUILD_NAME"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$SORVANE_WIN_TOOLCHAIN" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target Sorvane
+scr="$build/Sorvane.scr"
+export SORVANE_BUILD="$build"
 
 if [ -n "${DISPLAY:-}" ]; then
   source "$root/tests/wine/wine-env.sh"
-  exec wine "$scr" /s
+  exec "$WINELOADER" "$scr" /s
 fi
 
 source "$root/tools/virtual-display.sh"
@@ -21,7 +25,7 @@ start_virtual_display
 trap stop_virtual_display EXIT
 source "$root/tests/wine/wine-env.sh"
 source "$root/tests/e2e/e2e-lib.sh"
-wine "$scr" /s >/dev/null 2>&1 &
+"$WINELOADER" "$scr" /s >/dev/null 2>&1 &
 pid=$!
 window=$(wait_for_window '^Sorvane$' 60) || fail "the saver did not open its window"
 sleep 5

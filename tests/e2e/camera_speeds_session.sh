@@ -15,10 +15,11 @@ trap 'wine reg delete "$key" /f >/dev/null 2>&1 || true' EXIT
 for speed in 1 2 3 4; do
   wine reg add "$key" /v CamSpeed /d "$speed" /f >/dev/null 2>&1
   log="$shots/speed-$speed.trace"
-  WINEDEBUG=+timestamp,trace+d3d8 wine "$scr" /s >"$log" 2>&1 &
+  WINEDEBUG=+timestamp,trace+d3d8 "$WINELOADER" "$scr" /s >"$log" 2>&1 &
   pid=$!
   window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window at speed $speed"
-  sleep 3
+  wait_for_scene 60 || fail "the scene never appeared at speed $speed"
+  sleep 2
   shoot "$shots/speed-$speed-a.png"
   sleep 1.5
   shoot "$shots/speed-$speed-b.png"

@@ -41,11 +41,36 @@ wait_for_exit() {
   return 1
 }
 
+# True when a process of this name runs in our Wine prefix (other prefixes on
+# the machine are none of our business).
+running_in_our_prefix() {
+  local pid
+  for pid in $(pgrep -x "$1"); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
+
 # Mean red, green and blue (0 … 1) of a horizontal band of a screenshot.
 band_mean() {
   local file=$1 top=$2 height=$3 width
   width=$(identify -format '%w' "$file")
   convert "$file" -crop "${width}x${height}+0+${top}" +repage -format '%[fx:mean.r] %[fx:mean.g] %[fx:mean.b]' info:
+}
+
+# Waits up to $1 seconds for the scene to be drawn: water blue in the upper
+# screen. A loaded machine may take several seconds to build the scene.
+wait_for_scene() {
+  local end=$((SECONDS + $1)) shot red blue
+  shot=$(mktemp --suffix=.png)
+  while [ $SECONDS -lt $end ]; do
+    shoot "$shot"
+    read -r red _ blue <<<"$(band_mean "$shot" 0 200)"
+    if is "$blue > $red + 0.2"; then rm -f "$shot"; return 0; fi
+    sleep 0.5
+  done
+  rm -f "$shot"
+  return 1
 }
 
 # Mean absolute difference (0 … 1) of two screenshots.

@@ -10,13 +10,14 @@ source "$here/../wine/wine-env.sh"
 source "$here/e2e-lib.sh"
 mkdir -p "$shots"
 
-wine "$scr" /s >/dev/null 2>&1 &
+"$WINELOADER" "$scr" /s >/dev/null 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
 window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window appeared"
 shoot "$shots/saver-start.png"
-sleep 3
+wait_for_scene 60 || fail "the scene never appeared"
+sleep 2
 shoot "$shots/saver-3s.png"
 sleep 1
 shoot "$shots/saver-4s.png"
@@ -39,6 +40,6 @@ xdotool key space
 wait_for_exit "$pid" 2000 || fail "the saver was still running 2 s after the key press"
 echo "ended $(( ($(date +%s%N) - started) / 1000000 )) ms after the key press"
 wait "$pid" || true
-if pgrep -x 'Sorvane.scr' >/dev/null; then fail "a Sorvane.scr process is left running"; fi
+if running_in_our_prefix Sorvane.scr; then fail "a Sorvane.scr process is left running"; fi
 trap - EXIT
 echo "passed"

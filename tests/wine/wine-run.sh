@@ -5,6 +5,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$WINELOADER" "$@"
 fi
-exec wine "$@"
+exec "$WINELOADER" "$@"
