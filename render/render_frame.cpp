@@ -1,5 +1,5 @@
-// The frame's passes in their order: ceiling, backdrop, seabed, (objects),
-// the fish hand-over, (light rays), shimmer, fade, present.
+// The frame's passes in their order: ceiling, backdrop, seabed, objects, the
+// fish hand-over, light rays, shimmer, fade, present.
 #include "render/render_frame.h"
 
 #include <algorithm>
@@ -145,6 +145,32 @@ void DrawSeabed(Scene& s, int cameraTile) {
   }
 }
 
+// The objects of the tiles the seabed pass found visible, in list order.
+void DrawObjects(Scene& s, int cameraTile) {
+  ObjectPass pass{*s.device,
+                  s.cache,
+                  s.matrixStack,
+                  s.meshBuffers,
+                  s.meshTextures,
+                  s.textures[kFirstCausticTexture + s.causticFrame],
+                  s.textures[kBubbleTexture],
+                  s.bubbleBillboard,
+                  s.frustumPlanes,
+                  s.cameraX,
+                  s.cameraZ,
+                  s.shaderReady,
+                  s.shaderHandle,
+                  s.world,
+                  s.view,
+                  s.projection,
+                  s.tickCount};
+  const SeabedTile& centre = s.tiles[cameraTile];
+  for (int i = 0; i < centre.neighbourCount; ++i) {
+    const TileNeighbour& n = centre.neighbours[i];
+    if (n.visible) DrawTileObjects(pass, s.tiles[n.tile].objects);
+  }
+}
+
 // Blending on with point-sampled, alpha-modulated skins; the fish buffers are
 // bound here once the fish exist.
 void SetFishStates(Scene& s) {
@@ -266,9 +292,9 @@ FrameResult RenderFrame(Scene& s, NamedEvent& startEvent, NamedEvent& stopEvent)
   DrawSeabed(s, cameraTile);
 
   s.viewCopy = s.view;
-  // The bubble billboard is rebuilt here, and with culling off the scene
-  // objects of the visible tiles are drawn, once their classes exist.
+  BuildBubbleBillboard(d, s.bubbleBillboard, s.viewCopy);
   SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
+  DrawObjects(s, cameraTile);
 
   SetFishStates(s);
   // A cycle that does not come back in time keeps the fish: they are neither
@@ -276,7 +302,7 @@ FrameResult RenderFrame(Scene& s, NamedEvent& startEvent, NamedEvent& stopEvent)
   // fish down but never the saver, which must stay able to end.
   bool fishHere = true;
   if (s.firstFrame) {
-    // The light rays are spread around the camera here once they exist.
+    s.lightRays.SeedAll(s.cameraX, 0.0f, s.cameraZ);
     s.firstFrame = false;
   } else {
     fishHere = stopEvent.Wait(kCalculationWaitMs);
@@ -286,7 +312,9 @@ FrameResult RenderFrame(Scene& s, NamedEvent& startEvent, NamedEvent& stopEvent)
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
   if (fishHere) startEvent.Set();
 
-  // The light rays are updated and drawn here once they exist.
+  d.SetTransform(D3DTS_WORLD, s.matrixStack.Top());
+  d.SetVertexShader(kColourVertexFvf);
+  s.lightRays.UpdateAndDraw(d, s.cache, s.frustumPlanes[kFarPlane], s.cameraX, 0.0f, s.cameraZ);
   if (!DrawShimmer(s)) return EndEarly(s);
   if (!DrawFade(s)) return EndEarly(s);
 

@@ -113,12 +113,13 @@ float LowestOfFour(const float* heightGrid, float x, float z, float d) {
                    GroundHeight(heightGrid, x, z + d), GroundHeight(heightGrid, x, z - d)});
 }
 
-bool PlaceObjects(TileObjects* tileObjects, NavigationMap& map, const float* heightGrid) {
+bool PlaceObjects(const std::function<TileObjects&(int tile)>& objectsOf, NavigationMap& map,
+                  const float* heightGrid) {
   AddObstacleMargins(map);
   bool placed = true;
   for (int r = 0; r < kTilesPerSide && placed; ++r) {
     for (int c = 0; c < kTilesPerSide && placed; ++c) {
-      placed = PlaceTile(tileObjects[r * kTilesPerSide + c], map.cellGrid.get(), heightGrid, r, c);
+      placed = PlaceTile(objectsOf(r * kTilesPerSide + c), map.cellGrid.get(), heightGrid, r, c);
     }
   }
   BuildLevelPairGrids(map);

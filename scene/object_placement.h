@@ -1,6 +1,8 @@
 // Placing the scene objects: one array per class and tile, filled from the
 // cell codes with the position and height rules of each code.
 #pragma once
+#include <functional>
+
 #include "fishlife/navigation_map.h"
 #include "render/scene_objects.h"
 
@@ -22,6 +24,8 @@ float LowestOfFour(const float* heightGrid, float x, float z, float d);
 // level-pair grids. Within a tile every constructor draws before any random
 // position. False when an object array cannot be allocated; the tiles from
 // there on keep no objects.
-bool PlaceObjects(TileObjects* tileObjects, NavigationMap& map, const float* heightGrid);
+// `objectsOf` gives the arrays of tile row × 25 + column.
+bool PlaceObjects(const std::function<TileObjects&(int tile)>& objectsOf, NavigationMap& map,
+                  const float* heightGrid);
 
 }  // namespace sorvane

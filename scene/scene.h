@@ -11,8 +11,11 @@
 #include "render/camera_path.h"
 #include "render/device.h"
 #include "render/frustum.h"
+#include "render/light_rays.h"
+#include "render/tile_objects.h"
 #include "render/state_cache.h"
 #include "scene/colour_scheme.h"
+#include "scene/geometry/scenery_mesh_prep.h"
 #include "scene/heights.h"
 #include "scene/resource_source.h"
 #include "scene/scene_device.h"
@@ -30,6 +33,8 @@ struct SceneSettings {
   SceneCounts counts;
   float cameraSpeedFactor = 1.0f;
   bool cyrillicLocale = false;
+  // The clock the plant sway follows.
+  TickSource tickCount = nullptr;
 };
 
 struct Scene {
@@ -50,6 +55,10 @@ struct Scene {
   VertexBuffer* surfaceQuad = nullptr;
   VertexBuffer* backdrop = nullptr;
   TileTexCoordTable tileTexCoords{};
+  SceneryMeshBuffers meshBuffers{};
+  std::array<Texture*, kSceneryMeshCount> meshTextures{};
+  CLightRays lightRays;
+  TickSource tickCount = nullptr;
   ColourScheme colours{};
 
   // The seabed and the map.
@@ -90,7 +99,9 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
 // the 97 textures and finally BuildScene. False on the first failure.
 bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources);
 
-// Tiles, heights, cell codes, margins, level-pair grids and the camera.
+// Tiles, heights, cell codes, margins, the objects, level-pair grids and the
+// camera. An object array that cannot be allocated fails it like any other
+// allocation.
 bool BuildScene(Scene& scene, const SceneSettings& settings);
 
 // Releases what exists of the scene's resources and memory; the device stays.

@@ -2,6 +2,7 @@
 // margins and level-pair grids, and the camera's start cell.
 #include <new>
 
+#include "scene/object_placement.h"
 #include "scene/scene.h"
 #include "shell/random.h"
 
@@ -55,10 +56,10 @@ bool BuildScene(Scene& scene, const SceneSettings& settings) {
   FillCellGrid(scene.map.cellGrid.get(), scene.weights);
   ApplyHeightsToTiles(*scene.device, scene.tiles.get(), scene.heightGrid.get());
 
-  AddObstacleMargins(scene.map);
-  // The scene objects of each tile are placed here, between the margins and
-  // the level-pair grids, once their classes exist.
-  BuildLevelPairGrids(scene.map);
+  if (!PlaceObjects([&](int tile) -> TileObjects& { return scene.tiles[tile].objects; }, scene.map,
+                    scene.heightGrid.get())) {
+    return false;
+  }
 
   ChooseCameraStartCell(scene);
   // The fish records are set up here once the fish exist.

@@ -1,4 +1,5 @@
 // Scene initialisation and its release at shutdown.
+#include "scene/geometry/scenery_meshes.h"
 #include "scene/scene.h"
 
 namespace sorvane {
@@ -8,6 +9,7 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
   error = kSceneErrorUnknown;
   scene.direct3d = &direct3d;
   scene.wideScreen = settings.wideScreen;
+  scene.tickCount = settings.tickCount;
   const int deviceError = CreateSceneDevice(direct3d, settings.device, &scene.device);
   if (deviceError != 0) {
     error = deviceError;
@@ -18,8 +20,15 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
     error = kSceneErrorTextures;
     return false;
   }
-  // The scenery meshes (a failure is kSceneErrorGeometry) and then the fish
-  // models are prepared here once they exist.
+  if (!BuildSceneryMeshes(*scene.device, gSceneryMeshes, scene.meshBuffers)) {
+    error = kSceneErrorGeometry;
+    return false;
+  }
+  for (int i = 0; i < kSceneryMeshCount; ++i) {
+    const int order = TextureOrderOf(kSceneryMeshes[i].texture);
+    scene.meshTextures[i] = order >= 0 ? scene.textures[order] : nullptr;
+  }
+  // The fish models are prepared here once they exist.
   return true;
 }
 
@@ -36,6 +45,9 @@ void ReleaseScene(Scene& scene) {
   scene.heightGenerator.Release();
   if (device == nullptr) return;
 
+  scene.lightRays.Release(*device);
+  ReleaseSceneryMeshes(*device, scene.meshBuffers);
+  scene.meshTextures.fill(nullptr);
   if (scene.shaderReady) device->DeleteVertexShader(scene.shaderHandle);
   scene.shaderReady = false;
   scene.shaderHandle = 0;

@@ -120,7 +120,8 @@ bool LoadTextures(Scene& scene, bool cyrillicLocale, ResourceSource& resources) 
 
 bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources) {
   Device& device = *scene.device;
-  // The light-ray object is created here once it exists.
+  // Without its rays the scene still runs: a system that failed draws nothing.
+  scene.lightRays.Init(*scene.direct3d, device, resources);
   CreatePlantShader(scene, resources);
 
   if (!CreateDynamicBuffer(device, 4, &scene.bubbleBillboard)) return false;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "render/device.h"
+#include "render/scene_objects.h"
 #include "scene/geometry/mesh_data.h"
 
 namespace sorvane {
@@ -35,6 +36,8 @@ struct SeabedTile {
   float centreHeight;
   uint8_t reserved;
   VertexBuffer* vertexBuffer;
+  // One array per object class, in class order.
+  TileObjects objects;
   std::array<TileNeighbour, kMaxNeighbours> neighbours;
   int32_t neighbourCount;
 };

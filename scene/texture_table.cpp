@@ -62,6 +62,13 @@ TextureOptions OptionsOfSet(int set, int resourceId) {
 
 }  // namespace
 
+int TextureOrderOf(int resourceId) {
+  for (int order = 0; order < kTextureCount; ++order) {
+    if (kTextures[order].resourceId == resourceId) return order;
+  }
+  return -1;
+}
+
 TextureLoad TextureLoadAt(int order, bool cyrillicLocale) {
   const Entry& e = kTextures[order];
   const int id = order == kWideTexture && cyrillicLocale ? 450 : e.resourceId;

@@ -31,6 +31,7 @@ bool QSaver::InitScene() {
   settings.counts = sceneCounts;
   settings.cameraSpeedFactor = cameraSpeedFactor;
   settings.cyrillicLocale = cyrillicLocale;
+  settings.tickCount = [] { return static_cast<uint32_t>(GetTickCount()); };
   ModuleResourceSource resources(instance);
   if (!sorvane::InitScene(scene_, *d3d_, settings, resources, sceneError_)) return false;
   pacer_.Start(GetTickCount());

@@ -34,7 +34,7 @@ TEST(ObjectPlacementTest, EveryObjectStandsInACellOfItsCodeByTheCodesRule) {
   Placement p;
   SeedRandom(21);
   FillCellGrid(p.map.cellGrid.get(), ScaleSceneCounts(4, 4, 4).instanceCounts);
-  ASSERT_TRUE(PlaceObjects(p.objects.data(), p.map, p.heights.data()));
+  ASSERT_TRUE(PlaceObjects([&](int tile) -> TileObjects& { return p.objects[tile]; }, p.map, p.heights.data()));
   const float* h = p.heights.data();
   int placed = 0;
   for (int tile = 0; tile < kTileCount; ++tile) {
@@ -96,7 +96,7 @@ TEST(ObjectPlacementTest, ConstructorsDrawBeforePositionsWithinATile) {
   p.Cell(8, 8) = 16;   // CBrick1: a turn, centred
   p.Cell(24, 8) = 10;  // CWall1 in the next tile
   SeedRandom(9);
-  ASSERT_TRUE(PlaceObjects(p.objects.data(), p.map, p.heights.data()));
+  ASSERT_TRUE(PlaceObjects([&](int tile) -> TileObjects& { return p.objects[tile]; }, p.map, p.heights.data()));
 
   SeedRandom(9);
   const float speed = RandomScaled(0.002f) + 0.001f;
