@@ -40,9 +40,10 @@ void CreatePlantShader(Scene& scene, ResourceSource& resources) {
   if (scene.shaderReady) scene.shaderHandle = handle;
 }
 
-bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffer) {
+bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffer,
+                         uint32_t pool = D3DPOOL_SYSTEMMEM) {
   if (!Failed(device.CreateVertexBuffer(vertices * kQuadVertexBytes, D3DUSAGE_WRITEONLY | D3DUSAGE_DYNAMIC,
-                                        kColourVertexFvf, D3DPOOL_SYSTEMMEM, buffer))) {
+                                        kColourVertexFvf, pool, buffer))) {
     return true;
   }
   *buffer = nullptr;
@@ -124,7 +125,10 @@ bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSou
   scene.lightRays.Init(*scene.direct3d, device, resources);
   CreatePlantShader(scene, resources);
 
-  if (!CreateDynamicBuffer(device, 4, &scene.bubbleBillboard)) return false;
+  // Every bubble is drawn from the billboard, hundreds of draws a frame: from
+  // the default pool a draw costs far less than from system memory, where the
+  // runtime may take the vertices up again for each draw.
+  if (!CreateDynamicBuffer(device, 4, &scene.bubbleBillboard, D3DPOOL_DEFAULT)) return false;
   if (!CreateSeabedStrip(scene)) return false;
   FillTileTexCoords(scene.tileTexCoords);
   if (!CreateDynamicBuffer(device, 6, &scene.shimmerQuad)) return false;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 
@@ -259,6 +260,38 @@ TEST_F(FrameTest, EveryStateChangeGoesThroughTheCaches) {
         stageStates[key] = c.args[2];
       }
     }
+  }
+}
+
+}  // namespace
+}  // namespace sorvane
+
+namespace sorvane {
+namespace {
+
+TEST_F(FrameTest, TheFirstFrameSeedsTheRaysAroundTheCameraAndEveryFrameDrawsThemAfterTheObjects) {
+  for (int frame = 0; frame < 3; ++frame) {
+    ASSERT_EQ(Frame(), FrameResult::Presented);
+    if (frame == 0) {
+      const LightRay& ray = scene().lightRays.Rays()[0];
+      const float ring = std::hypot(ray.baseX - scene().cameraX, ray.baseZ - scene().cameraZ);
+      EXPECT_GE(ring, 0.14f);
+      EXPECT_LE(ring, 0.36f);
+    }
+    const auto& calls = device().calls();
+    size_t rays = calls.size(), lastObject = 0, objects = 0;
+    for (size_t i = 0; i < calls.size(); ++i) {
+      if (calls[i].name != "DrawIndexedPrimitive" || calls[i].args[0] != D3DPT_TRIANGLELIST) continue;
+      if (calls[i].args == std::vector<uint64_t>{D3DPT_TRIANGLELIST, 0, 880, 0, 440}) {
+        EXPECT_EQ(rays, calls.size()) << "one ray draw per frame";
+        rays = i;
+      } else {
+        lastObject = i;
+        ++objects;
+      }
+    }
+    EXPECT_GT(objects, 0u);
+    EXPECT_LT(lastObject, rays);
   }
 }
 
