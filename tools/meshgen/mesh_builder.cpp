@@ -374,31 +374,33 @@ void AddStrip(Mesh& mesh, const StripLayout& l, const BladeFn& blade, double u0,
   }
 }
 
-void AddLeaf(Mesh& mesh, Vec3 base, Vec3 dir, Vec3 side, double length, double width, double curl) {
+void AddLeaf(Mesh& mesh, Vec3 base, Vec3 dir, Vec3 side, double length, double width, double curl, double u0,
+             double u1) {
   const Vec3 up = Normalised(Cross(side, dir));
   const uint32_t first = static_cast<uint32_t>(mesh.vertices.size());
   auto at = [&](double along, double across, double lift) {
     return base + dir * (along * length) + side * (across * width) + up * (lift * length);
   };
   // Centre raised along the midrib; edges curl down.
-  mesh.vertices.push_back({at(0.45, 0.0, curl * 0.5), 0.5, 0.55});
-  mesh.vertices.push_back({at(0.0, 0.0, 0.0), 0.5, 1.0});
-  mesh.vertices.push_back({at(0.3, 0.5, -curl * 0.3), 1.0, 0.7});
-  mesh.vertices.push_back({at(0.7, 0.38, -curl * 0.2), 1.0, 0.3});
-  mesh.vertices.push_back({at(1.0, 0.0, -curl), 0.5, 0.0});
-  mesh.vertices.push_back({at(0.7, -0.38, -curl * 0.2), 0.0, 0.3});
-  mesh.vertices.push_back({at(0.3, -0.5, -curl * 0.3), 0.0, 0.7});
+  const double mid = 0.5 * (u0 + u1);
+  mesh.vertices.push_back({at(0.45, 0.0, curl * 0.5), mid, 0.55});
+  mesh.vertices.push_back({at(0.0, 0.0, 0.0), mid, 1.0});
+  mesh.vertices.push_back({at(0.3, 0.5, -curl * 0.3), u1, 0.7});
+  mesh.vertices.push_back({at(0.7, 0.38, -curl * 0.2), u1, 0.3});
+  mesh.vertices.push_back({at(1.0, 0.0, -curl), mid, 0.0});
+  mesh.vertices.push_back({at(0.7, -0.38, -curl * 0.2), u0, 0.3});
+  mesh.vertices.push_back({at(0.3, -0.5, -curl * 0.3), u0, 0.7});
   for (uint32_t i = 0; i < 6; ++i) mesh.Triangle(first, first + 1 + i, first + 1 + (i + 1) % 6);
 }
 
-void AddCard(Mesh& mesh, Vec3 base, Vec3 dir, Vec3 side, double length, double width) {
+void AddCard(Mesh& mesh, Vec3 base, Vec3 dir, Vec3 side, double length, double width, double u0, double u1) {
   const uint32_t first = static_cast<uint32_t>(mesh.vertices.size());
   const Vec3 half = side * (width * 0.5);
   const Vec3 top = base + dir * length;
-  mesh.vertices.push_back({base - half, 0.0, 1.0});
-  mesh.vertices.push_back({base + half, 1.0, 1.0});
-  mesh.vertices.push_back({top + half, 1.0, 0.0});
-  mesh.vertices.push_back({top - half, 0.0, 0.0});
+  mesh.vertices.push_back({base - half, u0, 1.0});
+  mesh.vertices.push_back({base + half, u1, 1.0});
+  mesh.vertices.push_back({top + half, u1, 0.0});
+  mesh.vertices.push_back({top - half, u0, 0.0});
   mesh.Triangle(first, first + 1, first + 2);
   mesh.Triangle(first, first + 2, first + 3);
 }

@@ -115,9 +115,12 @@ void AddStrip(Mesh& mesh, const StripLayout& l, const BladeFn& blade, double u0 
 
 // A leaf: six outline points around a raised centre (7 vertices, 6 triangles),
 // from base to tip along `dir`, `width` across, curled by `curl`.
-void AddLeaf(Mesh& mesh, Vec3 base, Vec3 dir, Vec3 side, double length, double width, double curl);
+// Texture u runs from u0 to u1 across.
+void AddLeaf(Mesh& mesh, Vec3 base, Vec3 dir, Vec3 side, double length, double width, double curl, double u0 = 0.0,
+             double u1 = 1.0);
 // A card: one textured quad (4 vertices, 2 triangles).
-void AddCard(Mesh& mesh, Vec3 base, Vec3 dir, Vec3 side, double length, double width);
+void AddCard(Mesh& mesh, Vec3 base, Vec3 dir, Vec3 side, double length, double width, double u0 = 0.0,
+             double u1 = 1.0);
 
 // Splits (vertices, triangles) over `count` pieces as evenly as each piece's
 // solver allows; `solve` says whether a piece can have the given counts.
