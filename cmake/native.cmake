@@ -4,6 +4,8 @@ find_package(GTest REQUIRED)
 find_package(benchmark REQUIRED)
 find_package(Threads REQUIRED)
 find_package(JPEG REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile vorbis ogg)
 
 set(SORVANE_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
 
@@ -12,12 +14,20 @@ add_library(sorvane_core STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_NATIVE_SOURCES
 target_include_directories(sorvane_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core PUBLIC ${SORVANE_SANITIZERS} -Wall -Wextra)
 target_link_options(sorvane_core PUBLIC ${SORVANE_SANITIZERS})
-target_link_libraries(sorvane_core PUBLIC Threads::Threads JPEG::JPEG)
+target_link_libraries(sorvane_core PUBLIC Threads::Threads JPEG::JPEG PkgConfig::VORBISFILE)
 
 add_library(sorvane_core_fast STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_NATIVE_SOURCES})
 target_include_directories(sorvane_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core_fast PRIVATE -O2)
-target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG)
+target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG PkgConfig::VORBISFILE)
+
+# The recording device and what else the tests, benchmarks and tools share:
+# test support, kept out of the product's library.
+add_library(sorvane_test_support STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp)
+target_link_libraries(sorvane_test_support PUBLIC sorvane_core)
+add_library(sorvane_test_support_fast STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp)
+target_compile_options(sorvane_test_support_fast PRIVATE -O2)
+target_link_libraries(sorvane_test_support_fast PUBLIC sorvane_core_fast)
 
 # The scenery meshes as the generator writes them, compiled into the core.
 set(SORVANE_MESH_SOURCE ${CMAKE_BINARY_DIR}/generated/scenery_meshes.cpp)
@@ -32,23 +42,26 @@ target_sources(sorvane_core_fast PRIVATE ${SORVANE_MESH_SOURCE})
 
 file(GLOB SORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(native_tests ${SORVANE_NATIVE_TESTS})
-target_link_libraries(native_tests PRIVATE sorvane_core GTest::gtest GTest::gtest_main)
+target_link_libraries(native_tests PRIVATE sorvane_test_support sorvane_soundgen GTest::gtest GTest::gtest_main)
 add_test(NAME native_tests COMMAND native_tests)
 
 file(GLOB SORVANE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*_bench.cpp)
 if(SORVANE_BENCHMARKS)
   add_executable(sorvane_bench ${SORVANE_BENCHMARKS})
-  target_link_libraries(sorvane_bench PRIVATE sorvane_core_fast benchmark::benchmark benchmark::benchmark_main)
+  target_link_libraries(sorvane_bench PRIVATE sorvane_test_support_fast benchmark::benchmark benchmark::benchmark_main)
 endif()
 
 add_subdirectory(tools)
+
+# Every folder includes only the folders below it.
+add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
 
 # The frame/calculation handshake once more under ThreadSanitizer.
 add_executable(handshake_tsan_tests
   ${CMAKE_SOURCE_DIR}/tests/native/calculation_thread_test.cpp
   ${CMAKE_SOURCE_DIR}/shell/calculation_thread.cpp
-  ${CMAKE_SOURCE_DIR}/shell/named_event_posix.cpp
-  ${CMAKE_SOURCE_DIR}/shell/random.cpp)
+  ${CMAKE_SOURCE_DIR}/base/auto_reset_event_posix.cpp
+  ${CMAKE_SOURCE_DIR}/base/random.cpp)
 target_include_directories(handshake_tsan_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(handshake_tsan_tests PRIVATE -fsanitize=thread)
 target_link_options(handshake_tsan_tests PRIVATE -fsanitize=thread)
@@ -70,19 +83,26 @@ add_custom_command(
   DEPENDS gen_textures
   COMMENT "Generating the scene's texture images")
 add_custom_target(generated_textures DEPENDS ${SORVANE_GENERATED_DIR}/textures.rc)
+add_custom_command(
+  OUTPUT ${SORVANE_GENERATED_DIR}/sorvane.ogg ${SORVANE_GENERATED_DIR}/svambient.ogg
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED_DIR}
+  COMMAND gen_sounds ${SORVANE_GENERATED_DIR}
+  DEPENDS gen_sounds
+  COMMENT "Generating the music and the ambient sound")
+add_custom_target(generated_sounds DEPENDS ${SORVANE_GENERATED_DIR}/sorvane.ogg ${SORVANE_GENERATED_DIR}/svambient.ogg)
 set(SORVANE_RESOURCE_DEFINITIONS
   SORVANE_GENERATED_DIR="${SORVANE_GENERATED_DIR}"
   SORVANE_SHADER_TEXT="${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh")
-add_dependencies(native_tests generated_textures)
+add_dependencies(native_tests generated_textures generated_sounds)
 target_compile_definitions(native_tests PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 if(TARGET sorvane_bench)
-  add_dependencies(sorvane_bench generated_textures)
+  add_dependencies(sorvane_bench generated_textures generated_sounds)
   target_compile_definitions(sorvane_bench PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 endif()
 
 # Builds a whole scene from a seed through the recording device and prints
 # figures as JSON.
 add_executable(scene_probe ${CMAKE_SOURCE_DIR}/tools/scene_probe/scene_probe.cpp)
-target_link_libraries(scene_probe PRIVATE sorvane_core_fast)
+target_link_libraries(scene_probe PRIVATE sorvane_test_support_fast)
 add_dependencies(scene_probe generated_textures)
 target_compile_definitions(scene_probe PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})

@@ -2,6 +2,7 @@
 # it needs no MinGW DLL; and the Windows-side tests, run under Wine.
 include(ExternalProject)
 include(${CMAKE_SOURCE_DIR}/cmake/libjpeg-mingw.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/vorbis-mingw.cmake)
 
 # The generators run on the build machine: build tools/ with the host compiler.
 set(SORVANE_GENERATED ${CMAKE_BINARY_DIR}/generated)
@@ -9,11 +10,11 @@ ExternalProject_Add(host_tools
   SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
   BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures gen_meshes
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures gen_sounds gen_meshes
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
-                   ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
+    ${CMAKE_BINARY_DIR}/host-tools/gen_sounds ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
 )
 set(SORVANE_GENERATED_FILES ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
     ${SORVANE_GENERATED}/textures.rc)
@@ -33,6 +34,18 @@ add_custom_command(
   DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
 )
 
+# The two sound files the saver looks for in the Windows directory; the test
+# prefix and tools/run.sh copy them there, the installer ships them.
+set(SORVANE_SOUND_FILES ${SORVANE_GENERATED}/sorvane.ogg ${SORVANE_GENERATED}/svambient.ogg)
+add_custom_command(
+  OUTPUT ${SORVANE_SOUND_FILES}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
+  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_sounds ${SORVANE_GENERATED}
+  DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_sounds
+  COMMENT "Generating the music and the ambient sound"
+)
+add_custom_target(generated_sounds ALL DEPENDS ${SORVANE_SOUND_FILES})
+
 set(SORVANE_WIN_FLAGS -Wall -Wextra)
 set(SORVANE_WIN_LINK -static -static-libgcc -static-libstdc++)
 
@@ -41,19 +54,22 @@ add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES} 
 target_include_directories(sorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_win PRIVATE ${SORVANE_WIN_FLAGS})
 target_compile_definitions(sorvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(sorvane_win PUBLIC sorvane_libjpeg user32 gdi32 shell32 advapi32)
-add_dependencies(sorvane_win libjpeg_mingw)
+target_link_libraries(sorvane_win PUBLIC sorvane_libjpeg sorvane_vorbisfile user32 gdi32 shell32 advapi32 winmm comctl32)
+add_dependencies(sorvane_win libjpeg_mingw libvorbis_mingw)
 
 add_executable(Sorvane WIN32 ${SORVANE_ENTRY} ${CMAKE_SOURCE_DIR}/resources/Sorvane.rc)
 set_target_properties(Sorvane PROPERTIES SUFFIX ".scr")
 target_link_libraries(Sorvane PRIVATE sorvane_win)
 target_link_options(Sorvane PRIVATE ${SORVANE_WIN_LINK})
-add_dependencies(Sorvane generated_resources)
+add_dependencies(Sorvane generated_resources generated_sounds)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   add_test(NAME shipped_module COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/shipped_module_check.sh $<TARGET_FILE:Sorvane>)
 endif()
+set(SORVANE_RESOURCE_INPUTS ${SORVANE_GENERATED_FILES} ${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest
+    ${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh ${CMAKE_SOURCE_DIR}/resources/settings_dialog_en.rc
+    ${CMAKE_SOURCE_DIR}/resources/settings_dialog_ru.rc ${CMAKE_SOURCE_DIR}/resources/settings_dialog_ids.h)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Sorvane.rc PROPERTIES
-  OBJECT_DEPENDS "${SORVANE_GENERATED_FILES};${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest;${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh")
+  OBJECT_DEPENDS "${SORVANE_RESOURCE_INPUTS}")
 target_include_directories(Sorvane PRIVATE ${SORVANE_GENERATED} ${CMAKE_SOURCE_DIR}/resources)
 
 # GoogleTest for the Windows target, each test executable one Wine run.

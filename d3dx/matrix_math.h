@@ -2,8 +2,8 @@
 // namesakes: row vectors (v × M), left-handed coordinates, angles in radians.
 #pragma once
 
-#include "d3dx/vector.h"
-#include "render/device.h"
+#include "base/vector.h"
+#include "device/device.h"
 
 namespace sorvane {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "render/device.h"
+#include "device/device.h"
 
 namespace sorvane {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 
 namespace sorvane {
 

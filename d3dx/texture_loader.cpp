@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "d3dx/texture_format.h"
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 
 namespace sorvane {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "d3dx/image.h"
 #include "d3dx/image_filter.h"
-#include "render/device.h"
+#include "device/device.h"
 
 namespace sorvane {
 

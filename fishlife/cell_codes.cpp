@@ -1,7 +1,7 @@
 // Cell classes and the weighted drawing of cell codes.
 #include "fishlife/cell_codes.h"
 
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/instance_counts.h"
+#include "base/instance_counts.h"
 
 namespace sorvane {
 

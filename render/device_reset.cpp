@@ -1,30 +1,29 @@
 // Device reset and the restoration of its render states.
 #include "render/device_reset.h"
 
-#include "render/d3d8_constants.h"
-#include "render/float_state.h"
+#include "device/d3d8_constants.h"
 #include "render/projection.h"
-#include "scene/scene.h"
+#include "scene/scene_device.h"
 
 namespace sorvane {
 
 namespace {
 
 // What both resets share: the desktop's format, one back buffer, a 16-bit depth buffer.
-bool ResetForDisplay(Scene& scene, PresentParameters& p) {
+bool ResetForDisplay(DeviceResources& resources, PresentParameters& p) {
   DisplayMode mode;
-  if (Failed(scene.direct3d->GetAdapterDisplayMode(&mode))) return false;
+  if (Failed(resources.direct3d->GetAdapterDisplayMode(&mode))) return false;
   p.backBufferFormat = mode.format;
   p.backBufferCount = 1;
   p.swapEffect = D3DSWAPEFFECT_DISCARD;
   p.enableAutoDepthStencil = true;
   p.autoDepthStencilFormat = D3DFMT_D16;
-  return !Failed(scene.device->Reset(p));
+  return !Failed(resources.device->Reset(p));
 }
 
 }  // namespace
 
-bool ResetDevice(Scene& scene, uint32_t width, uint32_t height, void* window) {
+bool ResetDevice(DeviceResources& resources, uint32_t width, uint32_t height, void* window) {
   PresentParameters p;
   p.backBufferWidth = width;
   p.backBufferHeight = height;
@@ -32,40 +31,21 @@ bool ResetDevice(Scene& scene, uint32_t width, uint32_t height, void* window) {
   p.deviceWindow = window;
   p.windowed = false;
   p.presentationInterval = D3DPRESENT_INTERVAL_ONE;
-  return ResetForDisplay(scene, p);
+  return ResetForDisplay(resources, p);
 }
 
-bool ResetDeviceWindowed(Scene& scene) {
+bool ResetDeviceWindowed(DeviceResources& resources) {
   PresentParameters p;
   p.windowed = true;
-  return ResetForDisplay(scene, p);
+  return ResetForDisplay(resources, p);
 }
 
-void SetSceneRenderStates(Scene& scene, float fogStart) {
-  Device& d = *scene.device;
-  StateCache& c = scene.cache;
-  c.SetRenderStateCached(d, D3DRS_CULLMODE, D3DCULL_CW);
-  c.SetRenderStateCached(d, D3DRS_LIGHTING, 0);
-  c.SetRenderStateCached(d, D3DRS_ZENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
-  c.SetRenderStateCached(d, D3DRS_FOGSTART, FloatState(fogStart));
-  c.SetRenderStateCached(d, D3DRS_FOGEND, FloatState(0.4f));
-  c.SetRenderStateCached(d, D3DRS_ALPHABLENDENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGCOLOR, scene.colours.clearColour);
-  c.SetRenderStateCached(d, D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
-  c.SetRenderStateCached(d, D3DRS_DITHERENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_ZFUNC, D3DCMP_LESS);
-  c.SetRenderStateCached(d, D3DRS_NORMALIZENORMALS, 0);
-  c.SetRenderStateCached(d, D3DRS_COLORVERTEX, 1);
-}
-
-void RestoreRenderStates(Scene& scene, uint32_t screenWidth, uint32_t screenHeight) {
-  UpdateProjection(scene, screenWidth, screenHeight);
-  scene.cache.Reset();
-  SetSceneRenderStates(scene, 0.025f);
-  scene.cache.SetRenderStateCached(*scene.device, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  scene.cache.SetRenderStateCached(*scene.device, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+void RestoreRenderStates(DeviceResources& resources, FrameState& frame, uint32_t screenWidth, uint32_t screenHeight) {
+  UpdateProjection(resources.device, frame, screenWidth, screenHeight);
+  resources.cache.Reset();
+  SetSceneRenderStates(resources, 0.025f);
+  resources.cache.SetRenderStateCached(*resources.device, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  resources.cache.SetRenderStateCached(*resources.device, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
 }
 
 }  // namespace sorvane

@@ -3,7 +3,7 @@
 #pragma once
 #include <array>
 
-#include "render/device.h"
+#include "device/device.h"
 
 namespace sorvane {
 

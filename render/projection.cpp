@@ -2,16 +2,15 @@
 #include "render/projection.h"
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
-#include "scene/scene.h"
+#include "device/d3d8_constants.h"
 
 namespace sorvane {
 
 namespace {
 
-void SetProjection(Scene& scene, const Matrix& projection) {
-  scene.projection = projection;
-  scene.device->SetTransform(D3DTS_PROJECTION, projection);
+void SetProjection(Device& device, FrameState& frame, const Matrix& projection) {
+  frame.projection = projection;
+  device.SetTransform(D3DTS_PROJECTION, projection);
 }
 
 }  // namespace
@@ -29,17 +28,20 @@ Matrix FarPerspective(float aspectRatio) {
   return MatrixPerspectiveFovLH(kFieldOfView, aspectRatio, kNearPlane, kFarFarPlane);
 }
 
-void UpdateProjection(Scene& scene, uint32_t width, uint32_t height) {
-  if (scene.device == nullptr) return;
-  scene.world = MatrixRotationY(0.0f);
-  scene.device->SetTransform(D3DTS_WORLD, scene.world);
-  scene.aspectRatio =
-      AspectRatioFor(scene.wideScreen, static_cast<uint16_t>(width), static_cast<uint16_t>(height));
-  ApplySceneProjection(scene);
+void UpdateProjection(Device* device, FrameState& frame, uint32_t width, uint32_t height) {
+  if (device == nullptr) return;
+  frame.world = MatrixRotationY(0.0f);
+  device->SetTransform(D3DTS_WORLD, frame.world);
+  frame.aspectRatio = AspectRatioFor(frame.wideScreen, static_cast<uint16_t>(width), static_cast<uint16_t>(height));
+  ApplySceneProjection(*device, frame);
 }
 
-void ApplySceneProjection(Scene& scene) { SetProjection(scene, ScenePerspective(scene.aspectRatio)); }
+void ApplySceneProjection(Device& device, FrameState& frame) {
+  SetProjection(device, frame, ScenePerspective(frame.aspectRatio));
+}
 
-void ApplyFarProjection(Scene& scene) { SetProjection(scene, FarPerspective(scene.aspectRatio)); }
+void ApplyFarProjection(Device& device, FrameState& frame) {
+  SetProjection(device, frame, FarPerspective(frame.aspectRatio));
+}
 
 }  // namespace sorvane

@@ -3,11 +3,10 @@
 #pragma once
 #include <cstdint>
 
-#include "render/device.h"
+#include "device/device.h"
+#include "render/frame_state.h"
 
 namespace sorvane {
-
-struct Scene;
 
 constexpr float kFieldOfView = 0.7853982f;
 constexpr float kNearPlane = 0.005f;
@@ -22,8 +21,8 @@ Matrix FarPerspective(float aspectRatio);
 
 // Nothing without a device; otherwise identity world, the aspect ratio and the
 // scene projection.
-void UpdateProjection(Scene& scene, uint32_t width, uint32_t height);
-void ApplySceneProjection(Scene& scene);
-void ApplyFarProjection(Scene& scene);
+void UpdateProjection(Device* device, FrameState& frame, uint32_t width, uint32_t height);
+void ApplySceneProjection(Device& device, FrameState& frame);
+void ApplyFarProjection(Device& device, FrameState& frame);
 
 }  // namespace sorvane

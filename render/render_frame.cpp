@@ -1,16 +1,17 @@
-// The frame's passes in their order: ceiling, backdrop, seabed, objects, the
-// fish hand-over, light rays, shimmer, fade, present.
+// The frame's passes in their order: ceiling, backdrop, seabed, objects,
+// the fish hand-over, light rays, shimmer, fade, present.
 #include "render/render_frame.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
-#include "render/float_state.h"
+#include "device/d3d8_constants.h"
+#include "device/float_state.h"
 #include "render/projection.h"
+#include "render/tile_objects.h"
 #include "scene/ground_height.h"
-#include "scene/scene.h"
+#include "scene/quad_vertices.h"
 
 namespace sorvane {
 
@@ -20,70 +21,71 @@ constexpr float kEyeHeight = 0.022f;
 constexpr float kCeilingHeight = 0.13f;
 constexpr float kTileCullRadius = 0.25f;
 constexpr float kFadeStep = 0.075f;
-constexpr uint32_t kColourVertexFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1;
-constexpr uint32_t kColourVertexStride = 24;
+constexpr uint32_t kColourVertexStride = sizeof(ColourVertex);
 
-struct ColourVertex {
-  float x, y, z;
-  uint32_t colour;
-  float u, v;
+// What one frame works on: the device, what it holds, the world drawn and the
+// renderer's own state.
+struct Frame {
+  Device& d;
+  DeviceResources& r;
+  World& w;
+  FrameState& f;
 };
-static_assert(sizeof(ColourVertex) == kColourVertexStride);
 
-void SetRS(Scene& s, uint32_t state, uint32_t value) { s.cache.SetRenderStateCached(*s.device, state, value); }
-void SetTSS(Scene& s, uint32_t stage, uint32_t type, uint32_t value) {
-  s.cache.SetTextureStageStateCached(*s.device, stage, type, value);
+void SetRS(Frame& s, uint32_t state, uint32_t value) { s.r.cache.SetRenderStateCached(s.d, state, value); }
+void SetTSS(Frame& s, uint32_t stage, uint32_t type, uint32_t value) {
+  s.r.cache.SetTextureStageStateCached(s.d, stage, type, value);
 }
-void SetStageFilters(Scene& s, uint32_t stage, uint32_t filter) {
+void SetStageFilters(Frame& s, uint32_t stage, uint32_t filter) {
   SetTSS(s, stage, D3DTSS_MAGFILTER, filter);
   SetTSS(s, stage, D3DTSS_MINFILTER, filter);
 }
 
 // Push, translate, set as the world, draw, pop.
-void DrawTranslated(Scene& s, float x, float y, float z, uint32_t type, uint32_t count) {
-  s.matrixStack.Push();
-  s.matrixStack.Translate(x, y, z);
-  s.device->SetTransform(D3DTS_WORLD, s.matrixStack.Top());
-  s.device->DrawPrimitive(type, 0, count);
-  s.matrixStack.Pop();
+void DrawTranslated(Frame& s, float x, float y, float z, uint32_t type, uint32_t count) {
+  s.f.matrixStack.Push();
+  s.f.matrixStack.Translate(x, y, z);
+  s.d.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
+  s.d.DrawPrimitive(type, 0, count);
+  s.f.matrixStack.Pop();
 }
 
-void SetView(Scene& s, const Matrix& view) {
-  s.view = view;
-  s.device->SetTransform(D3DTS_VIEW, view);
+void SetView(Frame& s, const Matrix& view) {
+  s.f.view = view;
+  s.d.SetTransform(D3DTS_VIEW, view);
 }
 
-bool WriteSurfaceQuad(Scene& s, uint8_t alpha, float repeat) {
+bool WriteSurfaceQuad(Frame& s, uint8_t alpha, float repeat) {
   uint8_t* data = nullptr;
-  if (Failed(s.device->LockVertexBuffer(s.surfaceQuad, 0, 0, &data, 0))) return false;
-  const uint32_t c = static_cast<uint32_t>(alpha) << 24 | s.colours.surfaceColour;
+  if (Failed(s.d.LockVertexBuffer(s.r.surfaceQuad, 0, 0, &data, 0))) return false;
+  const uint32_t c = static_cast<uint32_t>(alpha) << 24 | s.r.colours.surfaceColour;
   auto* v = reinterpret_cast<ColourVertex*>(data);
   v[0] = {-0.25f, 0.0f, 0.25f, c, 0.0f, repeat};
   v[1] = {0.25f, 0.0f, 0.25f, c, repeat, repeat};
   v[2] = {-0.25f, 0.0f, -0.25f, c, 0.0f, 0.0f};
   v[3] = {0.25f, 0.0f, -0.25f, c, repeat, 0.0f};
-  s.device->UnlockVertexBuffer(s.surfaceQuad);
-  s.device->SetStreamSource(0, s.surfaceQuad, kColourVertexStride);
+  s.d.UnlockVertexBuffer(s.r.surfaceQuad);
+  s.d.SetStreamSource(0, s.r.surfaceQuad, kColourVertexStride);
   return true;
 }
 
 // The quads of the 40 × 40 grid over −5 … 14.5 that lie near the camera.
-void DrawSurfaceLayer(Scene& s, float ceilingY) {
+void DrawSurfaceLayer(Frame& s, float ceilingY) {
   for (int row = 0; row < 40; ++row) {
     const float z = row * 0.5f - 5.0f;
-    if (std::fabs(s.cameraZ - z) >= 1.5f) continue;
+    if (std::fabs(s.f.cameraZ - z) >= 1.5f) continue;
     for (int column = 0; column < 40; ++column) {
       const float x = column * 0.5f - 5.0f;
-      if (std::fabs(s.cameraX - x) < 1.5f) DrawTranslated(s, x, ceilingY, z, D3DPT_TRIANGLESTRIP, 2);
+      if (std::fabs(s.f.cameraX - x) < 1.5f) DrawTranslated(s, x, ceilingY, z, D3DPT_TRIANGLESTRIP, 2);
     }
   }
 }
 
 // The water surface seen from below, in two layers with the caustic frame.
-bool DrawCeiling(Scene& s, float eyeY) {
-  Device& d = *s.device;
+bool DrawCeiling(Frame& s, float eyeY) {
+  Device& d = s.d;
   d.SetTexture(1, nullptr);
-  d.SetTexture(0, s.textures[kFirstCausticTexture + s.causticFrame]);
+  d.SetTexture(0, s.r.textures[kFirstCausticTexture + s.f.causticFrame]);
   SetTSS(s, 0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
   SetTSS(s, 0, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
   const float ceilingY = eyeY + kCeilingHeight;
@@ -91,10 +93,10 @@ bool DrawCeiling(Scene& s, float eyeY) {
   SetRS(s, D3DRS_ZWRITEENABLE, 0);
   SetRS(s, D3DRS_ALPHABLENDENABLE, 0);
   d.SetVertexShader(kColourVertexFvf);
-  SetRS(s, D3DRS_FOGCOLOR, s.colours.surfaceColour);
+  SetRS(s, D3DRS_FOGCOLOR, s.r.colours.surfaceColour);
   if (!WriteSurfaceQuad(s, 0x8C, 5.0f)) return false;
   SetRS(s, D3DRS_FOGEND, FloatState(0.7f));
-  ApplyFarProjection(s);
+  ApplyFarProjection(s.d, s.f);
   DrawSurfaceLayer(s, ceilingY);
 
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
@@ -106,86 +108,88 @@ bool DrawCeiling(Scene& s, float eyeY) {
 }
 
 // Fixed on the screen: the view has no turn and the same offset as the world.
-void DrawBackdrop(Scene& s) {
-  Device& d = *s.device;
-  SetView(s, MatrixLookAtLH({s.cameraX, 0.0f, s.cameraZ}, {s.cameraX, 0.0f, s.cameraZ + 1.0f}, {0.0f, 1.0f, 0.0f}));
+void DrawBackdrop(Frame& s) {
+  Device& d = s.d;
+  const float x = s.f.cameraX;
+  const float z = s.f.cameraZ;
+  SetView(s, MatrixLookAtLH({x, 0.0f, z}, {x, 0.0f, z + 1.0f}, {0.0f, 1.0f, 0.0f}));
   d.SetTexture(0, nullptr);
   d.SetTexture(1, nullptr);
-  d.SetStreamSource(0, s.backdrop, 16);
-  d.SetVertexShader(D3DFVF_XYZ | D3DFVF_DIFFUSE);
+  d.SetStreamSource(0, s.r.backdrop, sizeof(BackdropVertex));
+  d.SetVertexShader(kBackdropVertexFvf);
   SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
-  DrawTranslated(s, s.cameraX, 0.0f, s.cameraZ, D3DPT_TRIANGLELIST, 6);
+  DrawTranslated(s, x, 0.0f, z, D3DPT_TRIANGLELIST, 6);
 }
 
 // The tiles around the camera's tile that a sphere about their centre keeps in
 // view; the camera's own tile always.
-void DrawSeabed(Scene& s, int cameraTile) {
-  Device& d = *s.device;
-  d.SetTexture(0, s.textures[kSandTexture]);
-  d.SetTexture(1, s.textures[kFirstCausticTexture + s.causticFrame]);
-  SetTSS(s, 1, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
-  d.SetVertexShader(D3DFVF_XYZ | D3DFVF_TEX2);
-  d.SetIndices(s.seabedIndexBuffer, 0);
-  SeabedTile& centre = s.tiles[cameraTile];
+// The objects of the tiles the seabed pass found visible, in list order.
+void DrawObjects(Frame& s, int cameraTile) {
+  ObjectPass pass{s.d,
+                  s.r.cache,
+                  s.f.matrixStack,
+                  s.r.meshBuffers,
+                  s.r.meshTextures,
+                  s.r.textures[kFirstCausticTexture + s.f.causticFrame],
+                  s.r.textures[kBubbleTexture],
+                  s.r.bubbleBillboard,
+                  s.f.frustumPlanes,
+                  s.f.cameraX,
+                  s.f.cameraZ,
+                  s.r.shaderReady,
+                  s.r.shaderHandle,
+                  s.f.world,
+                  s.f.view,
+                  s.f.projection,
+                  s.f.tickCount};
+  const SeabedTile& centre = s.w.tiles[cameraTile];
   for (int i = 0; i < centre.neighbourCount; ++i) {
-    TileNeighbour& n = centre.neighbours[i];
-    const SeabedTile& t = s.tiles[n.tile];
-    const float x = t.column * kTileSize;
-    const float z = t.row * kTileSize;
-    const bool inside =
-        SphereInFrustum(s.frustumPlanes, x + kTileSize / 2, t.centreHeight, z + kTileSize / 2, kTileCullRadius);
-    n.visible = inside || n.tile == cameraTile;
-    if (!n.visible) continue;
-    s.matrixStack.Push();
-    s.matrixStack.Translate(x, 0.0f, z);
-    d.SetTransform(D3DTS_WORLD, s.matrixStack.Top());
-    d.SetStreamSource(0, t.vertexBuffer, sizeof(SceneryVertex));
-    d.DrawIndexedPrimitive(D3DPT_TRIANGLESTRIP, 0, kTileVertexCount, 0, kSeabedStripTriangles);
-    s.matrixStack.Pop();
+    if (s.f.neighbourVisible[i]) DrawTileObjects(pass, s.w.tiles[centre.neighbours[i].tile].objects);
   }
 }
 
-// The objects of the tiles the seabed pass found visible, in list order.
-void DrawObjects(Scene& s, int cameraTile) {
-  ObjectPass pass{*s.device,
-                  s.cache,
-                  s.matrixStack,
-                  s.meshBuffers,
-                  s.meshTextures,
-                  s.textures[kFirstCausticTexture + s.causticFrame],
-                  s.textures[kBubbleTexture],
-                  s.bubbleBillboard,
-                  s.frustumPlanes,
-                  s.cameraX,
-                  s.cameraZ,
-                  s.shaderReady,
-                  s.shaderHandle,
-                  s.world,
-                  s.view,
-                  s.projection,
-                  s.tickCount};
-  const SeabedTile& centre = s.tiles[cameraTile];
+void DrawSeabed(Frame& s, int cameraTile) {
+  Device& d = s.d;
+  d.SetTexture(0, s.r.textures[kSandTexture]);
+  d.SetTexture(1, s.r.textures[kFirstCausticTexture + s.f.causticFrame]);
+  SetTSS(s, 1, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
+  d.SetVertexShader(kSceneryVertexFvf);
+  d.SetIndices(s.r.seabedIndexBuffer, 0);
+  const SeabedTile& centre = s.w.tiles[cameraTile];
+  s.f.neighbourVisible.fill(false);
   for (int i = 0; i < centre.neighbourCount; ++i) {
     const TileNeighbour& n = centre.neighbours[i];
-    if (n.visible) DrawTileObjects(pass, s.tiles[n.tile].objects);
+    const SeabedTile& t = s.w.tiles[n.tile];
+    const float x = t.column * kTileSize;
+    const float z = t.row * kTileSize;
+    const bool inside =
+        SphereInFrustum(s.f.frustumPlanes, x + kTileSize / 2, t.centreHeight, z + kTileSize / 2, kTileCullRadius);
+    s.f.neighbourVisible[i] = inside || n.tile == cameraTile;
+    if (!s.f.neighbourVisible[i]) continue;
+    s.f.matrixStack.Push();
+    s.f.matrixStack.Translate(x, 0.0f, z);
+    d.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
+    d.SetStreamSource(0, s.r.tileBuffers[n.tile], sizeof(SceneryVertex));
+    d.DrawIndexedPrimitive(D3DPT_TRIANGLESTRIP, 0, kTileVertexCount, 0, kSeabedStripTriangles);
+    s.f.matrixStack.Pop();
   }
 }
 
 // Blending on with point-sampled, alpha-modulated skins; the fish buffers are
 // bound here once the fish exist.
-void SetFishStates(Scene& s) {
+void SetFishStates(Frame& s) {
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
   SetStageFilters(s, 0, D3DTEXF_POINT);
   SetTSS(s, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  s.device->SetTexture(1, s.textures[kFirstCausticTexture + s.causticFrame]);
+  s.d.SetTexture(1, s.r.textures[kFirstCausticTexture + s.f.causticFrame]);
   SetTSS(s, 1, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
   SetStageFilters(s, 0, D3DTEXF_NONE);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_NONE);
 }
 
 // Additive shimmer over the whole screen, its texture repeated 32 × 24 times.
-bool DrawShimmer(Scene& s) {
-  Device& d = *s.device;
+bool DrawShimmer(Frame& s) {
+  Device& d = s.d;
   SetView(s, MatrixLookAtLH({0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f}));
   d.SetTexture(1, nullptr);
   SetTSS(s, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
@@ -193,13 +197,13 @@ bool DrawShimmer(Scene& s) {
   SetRS(s, D3DRS_ZENABLE, 0);
   SetRS(s, D3DRS_FOGENABLE, 0);
   d.SetVertexShader(kColourVertexFvf);
-  ApplyFarProjection(s);
-  if (++s.shimmerFrame > kShimmerFrames - 1) s.shimmerFrame = 0;
-  d.SetTexture(0, s.textures[kFirstShimmerTexture + s.shimmerFrame]);
+  ApplyFarProjection(s.d, s.f);
+  if (++s.f.shimmerFrame > kShimmerFrames - 1) s.f.shimmerFrame = 0;
+  d.SetTexture(0, s.r.textures[kFirstShimmerTexture + s.f.shimmerFrame]);
   SetRS(s, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
   SetRS(s, D3DRS_DESTBLEND, D3DBLEND_ONE);
   uint8_t* data = nullptr;
-  if (Failed(d.LockVertexBuffer(s.shimmerQuad, 0, 0, &data, 0))) return false;
+  if (Failed(d.LockVertexBuffer(s.r.shimmerQuad, 0, 0, &data, 0))) return false;
   constexpr uint32_t c = 0x10FFFFFF;
   auto* v = reinterpret_cast<ColourVertex*>(data);
   v[0] = {0.4f, -0.3f, 0.0f, c, 32.0f, 24.0f};
@@ -208,8 +212,8 @@ bool DrawShimmer(Scene& s) {
   v[3] = {0.4f, -0.3f, 0.0f, c, 32.0f, 24.0f};
   v[4] = {-0.4f, 0.3f, 0.0f, c, 0.0f, 0.0f};
   v[5] = {0.4f, 0.3f, 0.0f, c, 32.0f, 0.0f};
-  d.UnlockVertexBuffer(s.shimmerQuad);
-  d.SetStreamSource(0, s.shimmerQuad, kColourVertexStride);
+  d.UnlockVertexBuffer(s.r.shimmerQuad);
+  d.SetStreamSource(0, s.r.shimmerQuad, kColourVertexStride);
   DrawTranslated(s, 0.0f, 0.0f, 0.5f, D3DPT_TRIANGLELIST, 2);
   SetRS(s, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
   SetRS(s, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
@@ -217,14 +221,14 @@ bool DrawShimmer(Scene& s) {
 }
 
 // Black over everything, less each frame, from the first frame on.
-bool DrawFade(Scene& s) {
-  if (s.fadeLevel <= 0.0f) return true;
-  Device& d = *s.device;
+bool DrawFade(Frame& s) {
+  if (s.f.fadeLevel <= 0.0f) return true;
+  Device& d = s.d;
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
   d.SetTexture(0, nullptr);
   uint8_t* data = nullptr;
-  if (Failed(d.LockVertexBuffer(s.shimmerQuad, 0, 0, &data, 0))) return false;
-  const auto alpha = static_cast<uint32_t>(std::clamp(static_cast<int>(s.fadeLevel * 255.0f), 0, 255));
+  if (Failed(d.LockVertexBuffer(s.r.shimmerQuad, 0, 0, &data, 0))) return false;
+  const auto alpha = static_cast<uint32_t>(std::clamp(static_cast<int>(s.f.fadeLevel * 255.0f), 0, 255));
   const float corners[6][2] = {{1.3f, -1.0f}, {-1.3f, -1.0f}, {-1.3f, 1.0f}, {-1.3f, 1.0f}, {1.3f, -1.0f}, {1.3f, 1.0f}};
   auto* v = reinterpret_cast<ColourVertex*>(data);
   for (int i = 0; i < 6; ++i) {
@@ -233,10 +237,10 @@ bool DrawFade(Scene& s) {
     v[i].z = 0.5f;
     v[i].colour = alpha << 24;
   }
-  d.UnlockVertexBuffer(s.shimmerQuad);
-  d.SetStreamSource(0, s.shimmerQuad, kColourVertexStride);
+  d.UnlockVertexBuffer(s.r.shimmerQuad);
+  d.SetStreamSource(0, s.r.shimmerQuad, kColourVertexStride);
   DrawTranslated(s, 0.0f, 0.0f, 0.5f, D3DPT_TRIANGLELIST, 2);
-  s.fadeLevel -= kFadeStep;
+  s.f.fadeLevel -= kFadeStep;
   return true;
 }
 
@@ -247,52 +251,53 @@ int TileOf(float x, float z) {
 
 // A frame left early still closes its scene, so the next BeginScene is valid;
 // it is not presented.
-FrameResult EndEarly(Scene& s) {
-  s.device->EndScene();
+FrameResult EndEarly(Frame& s) {
+  s.d.EndScene();
   return FrameResult::Ended;
 }
 
 }  // namespace
 
-FrameResult RenderFrame(Scene& s, NamedEvent& startEvent, NamedEvent& stopEvent) {
-  Device& d = *s.device;
+FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEvent, AutoResetEvent& stopEvent) {
+  Frame s{*scene.resources.device, scene.resources, scene.world, frame};
+  Device& d = s.d;
   const HResult level = d.TestCooperativeLevel();
   if (Failed(level)) return level == D3DERR_DEVICENOTRESET ? FrameResult::DeviceNotReset : FrameResult::DeviceLost;
 
-  d.Clear(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, s.colours.clearColour, 1.0f, 0);
+  d.Clear(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, s.r.colours.clearColour, 1.0f, 0);
   d.BeginScene();
-  s.world = MatrixIdentity();
-  d.SetTransform(D3DTS_WORLD, s.world);
+  s.f.world = MatrixIdentity();
+  d.SetTransform(D3DTS_WORLD, s.f.world);
 
   Vector3 eye{}, look{}, up{};
-  s.cameraPath.Advance();
-  s.cameraPath.Evaluate(eye, look, up);
-  s.cameraX = eye.x;
-  s.cameraZ = eye.z;
+  s.w.cameraPath.Advance();
+  s.w.cameraPath.Evaluate(eye, look, up);
+  s.f.cameraX = eye.x;
+  s.f.cameraZ = eye.z;
   // The path keeps the camera over the seabed; the clamp only guards the array.
-  const int cameraTile = TileOf(s.cameraX, s.cameraZ);
-  const float eyeY = GroundHeight(s.heightGrid.get(), s.cameraX, s.cameraZ) + kEyeHeight;
+  const int cameraTile = TileOf(s.f.cameraX, s.f.cameraZ);
+  const float eyeY = GroundHeight(s.w.heightGrid.get(), s.f.cameraX, s.f.cameraZ) + kEyeHeight;
   const Matrix cameraView =
-      MatrixLookAtLH({s.cameraX, eyeY, s.cameraZ}, {look.x, eyeY, look.z}, {0.0f, 1.0f, 0.0f});
+      MatrixLookAtLH({s.f.cameraX, eyeY, s.f.cameraZ}, {look.x, eyeY, look.z}, {0.0f, 1.0f, 0.0f});
   SetView(s, cameraView);
-  if (++s.causticFrame == kCausticFrames) s.causticFrame = 0;
+  if (++s.f.causticFrame == kCausticFrames) s.f.causticFrame = 0;
 
   if (!DrawCeiling(s, eyeY)) return EndEarly(s);
   DrawBackdrop(s);
 
-  ApplySceneProjection(s);
+  ApplySceneProjection(s.d, s.f);
   SetRS(s, D3DRS_CULLMODE, D3DCULL_CW);
-  SetRS(s, D3DRS_FOGCOLOR, s.colours.clearColour);
+  SetRS(s, D3DRS_FOGCOLOR, s.r.colours.clearColour);
   SetRS(s, D3DRS_ALPHABLENDENABLE, 0);
   SetRS(s, D3DRS_FOGENABLE, 1);
   SetRS(s, D3DRS_ZENABLE, 1);
   SetRS(s, D3DRS_ZWRITEENABLE, 1);
   SetView(s, cameraView);
-  s.frustumPlanes = ExtractFrustumPlanes(s.view, s.projection);
+  s.f.frustumPlanes = ExtractFrustumPlanes(s.f.view, s.f.projection);
   DrawSeabed(s, cameraTile);
 
-  s.viewCopy = s.view;
-  BuildBubbleBillboard(d, s.bubbleBillboard, s.viewCopy);
+  s.f.viewCopy = s.f.view;
+  BuildBubbleBillboard(d, s.r.bubbleBillboard, s.f.viewCopy);
   SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
   DrawObjects(s, cameraTile);
 
@@ -301,9 +306,9 @@ FrameResult RenderFrame(Scene& s, NamedEvent& startEvent, NamedEvent& stopEvent)
   // drawn nor handed on again until it has, so a stalled thread slows the
   // fish down but never the saver, which must stay able to end.
   bool fishHere = true;
-  if (s.firstFrame) {
-    s.lightRays.SeedAll(s.cameraX, 0.0f, s.cameraZ);
-    s.firstFrame = false;
+  if (s.f.firstFrame) {
+    s.r.lightRays.SeedAll(s.f.cameraX, 0.0f, s.f.cameraZ);
+    s.f.firstFrame = false;
   } else {
     fishHere = stopEvent.Wait(kCalculationWaitMs);
     // The fish are moved and drawn here once they exist.
@@ -312,9 +317,10 @@ FrameResult RenderFrame(Scene& s, NamedEvent& startEvent, NamedEvent& stopEvent)
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
   if (fishHere) startEvent.Set();
 
-  d.SetTransform(D3DTS_WORLD, s.matrixStack.Top());
+  d.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
   d.SetVertexShader(kColourVertexFvf);
-  s.lightRays.UpdateAndDraw(d, s.cache, s.frustumPlanes[kFarPlane], s.cameraX, 0.0f, s.cameraZ);
+  const Plane& far = s.f.frustumPlanes[kFarPlane];
+  s.r.lightRays.UpdateAndDraw(d, s.r.cache, {far.a, far.b, far.c}, s.f.cameraX, 0.0f, s.f.cameraZ);
   if (!DrawShimmer(s)) return EndEarly(s);
   if (!DrawFade(s)) return EndEarly(s);
 

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-#include "shell/named_event.h"
+#include "base/auto_reset_event.h"
+#include "render/frame_state.h"
+#include "scene/scene.h"
 
 namespace sorvane {
-
-struct Scene;
 
 enum class FrameResult {
   Presented,
@@ -29,6 +29,6 @@ constexpr uint32_t kCalculationWaitMs = 500;
 // Draws one frame. The first frame does not wait for the calculation thread;
 // every later one takes the fish back on stopEvent; every frame that reaches
 // the fish hands them on with startEvent.
-FrameResult RenderFrame(Scene& scene, NamedEvent& startEvent, NamedEvent& stopEvent);
+FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEvent, AutoResetEvent& stopEvent);
 
 }  // namespace sorvane

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 
 namespace sorvane {
 

@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "d3dx/matrix_stack.h"
-#include "render/device.h"
+#include "device/device.h"
 #include "render/frustum.h"
-#include "render/scene_objects.h"
-#include "render/state_cache.h"
+#include "scene/scene_objects.h"
+#include "device/state_cache.h"
 #include "scene/geometry/scenery_mesh_prep.h"
 
 namespace sorvane {

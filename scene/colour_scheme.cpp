@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <new>
 
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 

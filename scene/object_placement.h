@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "fishlife/navigation_map.h"
-#include "render/scene_objects.h"
+#include "scene/scene_objects.h"
 
 namespace sorvane {
 

@@ -1,25 +1,27 @@
 // Scene construction: the seabed tiles, the heights, the cell codes with their
-// margins and level-pair grids, and the camera's start cell.
+// margins and level-pair grids, the objects, and the camera's start cell.
 #include <new>
 
+#include "base/random.h"
+#include "base/world_units.h"
 #include "scene/object_placement.h"
 #include "scene/scene.h"
-#include "shell/random.h"
 
 namespace sorvane {
 
 namespace {
 
-bool BuildTiles(Scene& scene) {
-  scene.tiles.reset(new (std::nothrow) SeabedTile[kTileCount]);
-  if (!scene.tiles) return false;
-  scene.tilesWithBuffers = 0;
+bool BuildTiles(World& world, DeviceResources& resources) {
+  world.tiles.reset(new (std::nothrow) SeabedTile[kTileCount]);
+  if (!world.tiles) return false;
+  resources.tilesWithBuffers = 0;
   for (int r = 0; r < kTilesPerSide; ++r) {
     for (int c = 0; c < kTilesPerSide; ++c) {
-      SeabedTile& tile = scene.tiles[r * kTilesPerSide + c];
-      InitTileRecord(tile, r, c);
-      const bool created = CreateTileVertexBuffer(*scene.device, tile, scene.tileTexCoords);
-      if (tile.vertexBuffer != nullptr) ++scene.tilesWithBuffers;
+      const int index = r * kTilesPerSide + c;
+      InitTileRecord(world.tiles[index], r, c);
+      VertexBuffer*& buffer = resources.tileBuffers[index];
+      const bool created = CreateTileVertexBuffer(*resources.device, resources.tileTexCoords, &buffer);
+      if (buffer != nullptr) ++resources.tilesWithBuffers;
       if (!created) return false;
     }
   }
@@ -28,44 +30,46 @@ bool BuildTiles(Scene& scene) {
 
 // A cell of the middle 200 × 200 on which the camera can stand: empty sand or
 // a bubble source.
-void ChooseCameraStartCell(Scene& scene) {
-  const uint8_t* cells = scene.map.cellGrid.get();
+void ChooseCameraStartCell(World& world) {
+  const uint8_t* cells = world.map.cellGrid.get();
   int column = 0;
   int row = 0;
   do {
     column = static_cast<int>(static_cast<float>(Random()) / kRandMax * 200.0f + 100.0f);
     row = static_cast<int>(static_cast<float>(Random()) / kRandMax * 200.0f + 100.0f);
   } while (cells[row * kGridSize + column] > 1);
-  scene.cameraStartCell = {static_cast<int16_t>(column), static_cast<int16_t>(row)};
-  scene.cameraStartX = column * 0.02f + 0.01f;
-  scene.cameraStartZ = row * 0.02f + 0.01f;
+  world.cameraStartCell = {static_cast<int16_t>(column), static_cast<int16_t>(row)};
+  world.cameraStartX = CellCentre(column);
+  world.cameraStartZ = CellCentre(row);
 }
 
 }  // namespace
 
 bool BuildScene(Scene& scene, const SceneSettings& settings) {
-  if (!BuildTiles(scene)) return false;
+  World& world = scene.world;
+  Device& device = *scene.resources.device;
+  if (!BuildTiles(world, scene.resources)) return false;
 
-  scene.heightGrid.reset(new (std::nothrow) float[kHeightGridPoints]);
-  if (!scene.heightGrid || !scene.map.Allocate()) return false;
-  scene.weights = settings.counts.instanceCounts;
-  scene.fishCount = settings.counts.fishCount;
-  FillCellClasses(scene.map.cellClass);
+  world.heightGrid.reset(new (std::nothrow) float[kHeightGridPoints]);
+  if (!world.heightGrid || !world.map.Allocate()) return false;
+  world.weights = settings.counts.instanceCounts;
+  world.fishCount = settings.counts.fishCount;
+  FillCellClasses(world.map.cellClass);
 
-  if (!GenerateHeights(scene.heightGenerator, scene.heightGrid.get())) return false;
-  FillCellGrid(scene.map.cellGrid.get(), scene.weights);
-  ApplyHeightsToTiles(*scene.device, scene.tiles.get(), scene.heightGrid.get());
+  if (!GenerateHeights(world.heightGenerator, world.heightGrid.get())) return false;
+  FillCellGrid(world.map.cellGrid.get(), world.weights);
+  ApplyHeightsToTiles(device, world.tiles.get(), scene.resources.tileBuffers.data(), world.heightGrid.get());
 
-  if (!PlaceObjects([&](int tile) -> TileObjects& { return scene.tiles[tile].objects; }, scene.map,
-                    scene.heightGrid.get())) {
+  if (!PlaceObjects([&](int tile) -> TileObjects& { return world.tiles[tile].objects; }, world.map,
+                    world.heightGrid.get())) {
     return false;
   }
 
-  ChooseCameraStartCell(scene);
+  ChooseCameraStartCell(world);
   // The fish records are set up here once the fish exist.
 
-  if (!scene.cameraPath.Init(scene.map.cellGrid.get(), &scene.map.cellClass)) return false;
-  scene.cameraPath.cameraSpeedFactor = settings.cameraSpeedFactor;
+  if (!world.cameraPath.Init(world.map.cellGrid.get(), &world.map.cellClass)) return false;
+  world.cameraPath.cameraSpeedFactor = settings.cameraSpeedFactor;
   return true;
 }
 

@@ -1,19 +1,17 @@
 #include "scene/scene_device.h"
 
-#include "render/d3d8_constants.h"
-#include "settings/settings.h"
+#include "device/d3d8_constants.h"
+#include "device/float_state.h"
 
 namespace sorvane {
 
 PresentParameters ScenePresentParameters(const SceneDeviceSettings& settings) {
   PresentParameters p;
-  Size size = settings.useResolutionSetting ? ResolutionSize(settings.resolution)
-                                            : Size{settings.screenWidth, settings.screenHeight};
-  p.backBufferWidth = static_cast<uint32_t>(size.width);
-  p.backBufferHeight = static_cast<uint32_t>(size.height);
+  p.backBufferWidth = static_cast<uint32_t>(settings.width);
+  p.backBufferHeight = static_cast<uint32_t>(settings.height);
   p.backBufferFormat = D3DFMT_X8R8G8B8;
   p.backBufferCount = 1;
-  p.multiSampleType = MultiSampleTypeFromSetting(settings.antialiasing);
+  p.multiSampleType = settings.multiSampleType;
   p.swapEffect = D3DSWAPEFFECT_DISCARD;
   p.deviceWindow = settings.window;
   p.windowed = false;
@@ -32,6 +30,25 @@ int CreateSceneDevice(Direct3D& d3d, const SceneDeviceSettings& settings, Device
   if (!Failed(d3d.CreateDevice(settings.window, D3DCREATE_SOFTWARE_VERTEXPROCESSING, &p, device))) return 0;
   *device = nullptr;
   return kSceneErrorDevice;
+}
+
+void SetSceneRenderStates(DeviceResources& resources, float fogStart) {
+  Device& d = *resources.device;
+  StateCache& c = resources.cache;
+  c.SetRenderStateCached(d, D3DRS_CULLMODE, D3DCULL_CW);
+  c.SetRenderStateCached(d, D3DRS_LIGHTING, 0);
+  c.SetRenderStateCached(d, D3DRS_ZENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
+  c.SetRenderStateCached(d, D3DRS_FOGSTART, FloatState(fogStart));
+  c.SetRenderStateCached(d, D3DRS_FOGEND, FloatState(0.4f));
+  c.SetRenderStateCached(d, D3DRS_ALPHABLENDENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_FOGCOLOR, resources.colours.clearColour);
+  c.SetRenderStateCached(d, D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
+  c.SetRenderStateCached(d, D3DRS_DITHERENABLE, 1);
+  c.SetRenderStateCached(d, D3DRS_ZFUNC, D3DCMP_LESS);
+  c.SetRenderStateCached(d, D3DRS_NORMALIZENORMALS, 0);
+  c.SetRenderStateCached(d, D3DRS_COLORVERTEX, 1);
 }
 
 }  // namespace sorvane

@@ -1,9 +1,11 @@
-// The Direct3D device the scene is drawn with: its presentation parameters and
-// its creation, hardware vertex processing first, software as the fallback.
+// The Direct3D device the scene is drawn with: its presentation parameters,
+// its creation (hardware vertex processing first, software as the fallback)
+// and the fixed-pipeline states every scene frame starts from.
 #pragma once
 #include <cstdint>
 
-#include "render/device.h"
+#include "device/device.h"
+#include "scene/device_resources.h"
 
 namespace sorvane {
 
@@ -16,12 +18,11 @@ enum SceneError : int {
   kSceneErrorDirect3D = 4,
 };
 
+// The back buffer as the caller chose it from the settings and the screen.
 struct SceneDeviceSettings {
-  bool useResolutionSetting = false;  // ChangeResolution
-  int32_t resolution = 0;
-  int32_t antialiasing = 0;
-  int32_t screenWidth = 0;
-  int32_t screenHeight = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  uint32_t multiSampleType = 0;
   void* window = nullptr;
 };
 
@@ -30,5 +31,9 @@ PresentParameters ScenePresentParameters(const SceneDeviceSettings& settings);
 // Creates the full-screen device. Returns 0, or kSceneErrorDevice when neither
 // vertex-processing mode is accepted.
 int CreateSceneDevice(Direct3D& d3d, const SceneDeviceSettings& settings, Device** device);
+
+// The fixed-pipeline states every scene frame starts from, with the fog
+// starting at fogStart: closer at set-up than after a reset.
+void SetSceneRenderStates(DeviceResources& resources, float fogStart);
 
 }  // namespace sorvane

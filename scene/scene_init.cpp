@@ -1,63 +1,65 @@
 // Scene initialisation and its release at shutdown.
-#include "scene/geometry/scenery_meshes.h"
 #include "scene/scene.h"
+
+#include "scene/geometry/scenery_meshes.h"
 
 namespace sorvane {
 
 bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, ResourceSource& resources,
                int& error) {
   error = kSceneErrorUnknown;
-  scene.direct3d = &direct3d;
-  scene.wideScreen = settings.wideScreen;
-  scene.tickCount = settings.tickCount;
-  const int deviceError = CreateSceneDevice(direct3d, settings.device, &scene.device);
+  scene.resources.direct3d = &direct3d;
+  const int deviceError = CreateSceneDevice(direct3d, settings.device, &scene.resources.device);
   if (deviceError != 0) {
     error = deviceError;
     return false;
   }
-  scene.matrixStack.LoadIdentity();
   if (!LoadSceneResources(scene, settings, resources)) {
     error = kSceneErrorTextures;
     return false;
   }
-  if (!BuildSceneryMeshes(*scene.device, gSceneryMeshes, scene.meshBuffers)) {
+  DeviceResources& r = scene.resources;
+  if (!BuildSceneryMeshes(*r.device, gSceneryMeshes, r.meshBuffers)) {
     error = kSceneErrorGeometry;
     return false;
   }
   for (int i = 0; i < kSceneryMeshCount; ++i) {
     const int order = TextureOrderOf(kSceneryMeshes[i].texture);
-    scene.meshTextures[i] = order >= 0 ? scene.textures[order] : nullptr;
+    r.meshTextures[i] = order >= 0 ? r.textures[order] : nullptr;
   }
   // The fish models are prepared here once they exist.
   return true;
 }
 
 void ReleaseScene(Scene& scene) {
-  Device* device = scene.device;
-  if (device != nullptr && scene.tiles) {
-    for (int i = 0; i < scene.tilesWithBuffers; ++i) device->ReleaseVertexBuffer(scene.tiles[i].vertexBuffer);
+  DeviceResources& r = scene.resources;
+  World& world = scene.world;
+  Device* device = r.device;
+  if (device != nullptr) {
+    for (int i = 0; i < r.tilesWithBuffers; ++i) device->ReleaseVertexBuffer(r.tileBuffers[i]);
   }
-  scene.tiles.reset();
-  scene.tilesWithBuffers = 0;
-  scene.map.Release();
-  scene.cameraPath.Release();
-  scene.heightGrid.reset();
-  scene.heightGenerator.Release();
+  r.tileBuffers.fill(nullptr);
+  r.tilesWithBuffers = 0;
+  world.tiles.reset();
+  world.map.Release();
+  world.cameraPath.Release();
+  world.heightGrid.reset();
+  world.heightGenerator.Release();
   if (device == nullptr) return;
 
-  scene.lightRays.Release(*device);
-  ReleaseSceneryMeshes(*device, scene.meshBuffers);
-  scene.meshTextures.fill(nullptr);
-  if (scene.shaderReady) device->DeleteVertexShader(scene.shaderHandle);
-  scene.shaderReady = false;
-  scene.shaderHandle = 0;
-  for (Texture*& texture : scene.textures) {
+  r.lightRays.Release(*device);
+  ReleaseSceneryMeshes(*device, r.meshBuffers);
+  r.meshTextures.fill(nullptr);
+  if (r.shaderReady) device->DeleteVertexShader(r.shaderHandle);
+  r.shaderReady = false;
+  r.shaderHandle = 0;
+  for (Texture*& texture : r.textures) {
     if (texture != nullptr) device->ReleaseTexture(texture);
     texture = nullptr;
   }
-  if (scene.seabedIndexBuffer != nullptr) device->ReleaseIndexBuffer(scene.seabedIndexBuffer);
-  scene.seabedIndexBuffer = nullptr;
-  for (VertexBuffer** buffer : {&scene.bubbleBillboard, &scene.shimmerQuad, &scene.surfaceQuad, &scene.backdrop}) {
+  if (r.seabedIndexBuffer != nullptr) device->ReleaseIndexBuffer(r.seabedIndexBuffer);
+  r.seabedIndexBuffer = nullptr;
+  for (VertexBuffer** buffer : {&r.bubbleBillboard, &r.shimmerQuad, &r.surfaceQuad, &r.backdrop}) {
     if (*buffer != nullptr) device->ReleaseVertexBuffer(*buffer);
     *buffer = nullptr;
   }

@@ -6,8 +6,8 @@
 
 #include "d3dx/shader_assembler.h"
 #include "d3dx/shader_declaration.h"
-#include "render/d3d8_constants.h"
-#include "render/device_reset.h"
+#include "device/d3d8_constants.h"
+#include "scene/quad_vertices.h"
 #include "scene/scene.h"
 
 namespace sorvane {
@@ -15,34 +15,25 @@ namespace sorvane {
 namespace {
 
 constexpr int kPlantShaderResource = 400;
-constexpr uint32_t kColourVertexFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1;
-constexpr uint32_t kQuadVertexBytes = 24;
-constexpr uint32_t kBackdropVertexBytes = 16;
-
-struct BackdropVertex {
-  float x, y, z;
-  uint32_t colour;
-};
-static_assert(sizeof(BackdropVertex) == kBackdropVertexBytes);
 
 // Not having the shader is no failure: the plants are then drawn without sway.
-void CreatePlantShader(Scene& scene, ResourceSource& resources) {
-  scene.shaderReady = false;
-  scene.shaderHandle = 0;
+void CreatePlantShader(DeviceResources& r, ResourceSource& resources) {
+  r.shaderReady = false;
+  r.shaderHandle = 0;
   ResourceData data;
   if (!resources.Find(kPlantShaderResource, &data)) return;
   const std::string_view text(reinterpret_cast<const char*>(data.bytes.data()), data.bytes.size());
   std::vector<uint32_t> tokens;
   if (!AssembleVertexShader(text, &tokens)) return;
   uint32_t handle = 0;
-  const HResult r = scene.device->CreateVertexShader(kPlantShaderDeclaration, tokens.data(), &handle, 0);
-  scene.shaderReady = !Failed(r);
-  if (scene.shaderReady) scene.shaderHandle = handle;
+  const HResult created = r.device->CreateVertexShader(kPlantShaderDeclaration, tokens.data(), &handle, 0);
+  r.shaderReady = !Failed(created);
+  if (r.shaderReady) r.shaderHandle = handle;
 }
 
 bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffer,
                          uint32_t pool = D3DPOOL_SYSTEMMEM) {
-  if (!Failed(device.CreateVertexBuffer(vertices * kQuadVertexBytes, D3DUSAGE_WRITEONLY | D3DUSAGE_DYNAMIC,
+  if (!Failed(device.CreateVertexBuffer(vertices * sizeof(ColourVertex), D3DUSAGE_WRITEONLY | D3DUSAGE_DYNAMIC,
                                         kColourVertexFvf, pool, buffer))) {
     return true;
   }
@@ -50,19 +41,19 @@ bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffe
   return false;
 }
 
-bool CreateSeabedStrip(Scene& scene) {
-  Device& device = *scene.device;
+bool CreateSeabedStrip(DeviceResources& r) {
+  Device& device = *r.device;
   if (Failed(device.CreateIndexBuffer(kSeabedIndexCount * sizeof(uint16_t), D3DUSAGE_WRITEONLY, D3DFMT_INDEX16,
-                                      D3DPOOL_DEFAULT, &scene.seabedIndexBuffer))) {
-    scene.seabedIndexBuffer = nullptr;
+                                      D3DPOOL_DEFAULT, &r.seabedIndexBuffer))) {
+    r.seabedIndexBuffer = nullptr;
     return false;
   }
   uint8_t* data = nullptr;
-  if (Failed(device.LockIndexBuffer(scene.seabedIndexBuffer, 0, 0, &data, 0))) return false;
+  if (Failed(device.LockIndexBuffer(r.seabedIndexBuffer, 0, 0, &data, 0))) return false;
   uint16_t indices[kSeabedIndexCount];
   WriteSeabedStrip(indices);
   std::memcpy(data, indices, sizeof indices);
-  device.UnlockIndexBuffer(scene.seabedIndexBuffer);
+  device.UnlockIndexBuffer(r.seabedIndexBuffer);
   return true;
 }
 
@@ -83,10 +74,10 @@ void WriteBackdrop(uint8_t* data, const ColourScheme& colours) {
   std::memcpy(data, vertices, sizeof vertices);
 }
 
-void SetInitialStates(Scene& scene) {
-  Device& d = *scene.device;
-  StateCache& c = scene.cache;
-  SetSceneRenderStates(scene, 0.005f);
+void SetInitialStates(DeviceResources& r) {
+  Device& d = *r.device;
+  StateCache& c = r.cache;
+  SetSceneRenderStates(r, 0.005f);
   for (uint32_t stage = 0; stage < 2; ++stage) {
     c.SetTextureStageStateCached(d, stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
     c.SetTextureStageStateCached(d, stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
@@ -102,17 +93,17 @@ void SetInitialStates(Scene& scene) {
   }
 }
 
-bool LoadTextures(Scene& scene, bool cyrillicLocale, ResourceSource& resources) {
+bool LoadTextures(DeviceResources& r, bool cyrillicLocale, ResourceSource& resources) {
   for (int order = 0; order < kTextureCount; ++order) {
     const TextureLoad load = TextureLoadAt(order, cyrillicLocale);
     ResourceData data;
     if (!resources.Find(load.resourceId, &data)) return false;
     Texture* texture = nullptr;
-    if (Failed(CreateTextureFromResourceData(*scene.direct3d, *scene.device, data.bytes, data.isBitmap, load.options,
+    if (Failed(CreateTextureFromResourceData(*r.direct3d, *r.device, data.bytes, data.isBitmap, load.options,
                                              &texture))) {
       return false;
     }
-    scene.textures[order] = texture;
+    r.textures[order] = texture;
   }
   return true;
 }
@@ -120,32 +111,33 @@ bool LoadTextures(Scene& scene, bool cyrillicLocale, ResourceSource& resources) 
 }  // namespace
 
 bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources) {
-  Device& device = *scene.device;
+  DeviceResources& r = scene.resources;
+  Device& device = *r.device;
   // Without its rays the scene still runs: a system that failed draws nothing.
-  scene.lightRays.Init(*scene.direct3d, device, resources);
-  CreatePlantShader(scene, resources);
+  r.lightRays.Init(*r.direct3d, device, resources);
+  CreatePlantShader(r, resources);
 
   // Every bubble is drawn from the billboard, hundreds of draws a frame: from
   // the default pool a draw costs far less than from system memory, where the
   // runtime may take the vertices up again for each draw.
-  if (!CreateDynamicBuffer(device, 4, &scene.bubbleBillboard, D3DPOOL_DEFAULT)) return false;
-  if (!CreateSeabedStrip(scene)) return false;
-  FillTileTexCoords(scene.tileTexCoords);
-  if (!CreateDynamicBuffer(device, 6, &scene.shimmerQuad)) return false;
-  if (!CreateDynamicBuffer(device, 4, &scene.surfaceQuad)) return false;
-  if (Failed(device.CreateVertexBuffer(18 * kBackdropVertexBytes, D3DUSAGE_WRITEONLY, D3DFVF_XYZ | D3DFVF_DIFFUSE,
-                                       D3DPOOL_DEFAULT, &scene.backdrop))) {
-    scene.backdrop = nullptr;
+  if (!CreateDynamicBuffer(device, 4, &r.bubbleBillboard, D3DPOOL_DEFAULT)) return false;
+  if (!CreateSeabedStrip(r)) return false;
+  FillTileTexCoords(r.tileTexCoords);
+  if (!CreateDynamicBuffer(device, 6, &r.shimmerQuad)) return false;
+  if (!CreateDynamicBuffer(device, 4, &r.surfaceQuad)) return false;
+  if (Failed(device.CreateVertexBuffer(18 * sizeof(BackdropVertex), D3DUSAGE_WRITEONLY, kBackdropVertexFvf,
+                                       D3DPOOL_DEFAULT, &r.backdrop))) {
+    r.backdrop = nullptr;
     return false;
   }
   uint8_t* backdrop = nullptr;
-  if (Failed(device.LockVertexBuffer(scene.backdrop, 0, 0, &backdrop, 0))) return false;
-  scene.colours = ColourSchemeOfRow(ColourSchemeRow(settings.colorScheme));
-  WriteBackdrop(backdrop, scene.colours);
-  device.UnlockVertexBuffer(scene.backdrop);
+  if (Failed(device.LockVertexBuffer(r.backdrop, 0, 0, &backdrop, 0))) return false;
+  r.colours = ColourSchemeOfRow(ColourSchemeRow(settings.colorScheme));
+  WriteBackdrop(backdrop, r.colours);
+  device.UnlockVertexBuffer(r.backdrop);
 
-  SetInitialStates(scene);
-  if (!LoadTextures(scene, settings.cyrillicLocale, resources)) return false;
+  SetInitialStates(r);
+  if (!LoadTextures(r, settings.cyrillicLocale, resources)) return false;
   return BuildScene(scene, settings);
 }
 

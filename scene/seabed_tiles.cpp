@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdlib>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "scene/heights.h"
 
 namespace sorvane {
@@ -48,28 +48,27 @@ void InitTileRecord(SeabedTile& tile, int row, int column) {
   tile.row = static_cast<float>(row);
   tile.centreHeight = 0.0f;
   tile.reserved = 0;
-  tile.vertexBuffer = nullptr;
   int n = 0;
   for (int dr = -2; dr <= 2; ++dr) {
     for (int dc = -2; dc <= 2; ++dc) {
       const int r = row + dr;
       const int c = column + dc;
       if (r < 0 || r >= kTilesPerSide || c < 0 || c >= kTilesPerSide) continue;
-      tile.neighbours[n++] = {static_cast<uint16_t>(r * kTilesPerSide + c), 0, static_cast<int16_t>(std::abs(dc)),
+      tile.neighbours[n++] = {static_cast<uint16_t>(r * kTilesPerSide + c), static_cast<int16_t>(std::abs(dc)),
                               static_cast<int16_t>(std::abs(dr))};
     }
   }
   tile.neighbourCount = n;
 }
 
-bool CreateTileVertexBuffer(Device& device, SeabedTile& tile, const TileTexCoordTable& texCoords) {
-  if (Failed(device.CreateVertexBuffer(kTileVertexBufferBytes, D3DUSAGE_WRITEONLY, D3DFVF_XYZ | D3DFVF_TEX2,
-                                       D3DPOOL_DEFAULT, &tile.vertexBuffer))) {
-    tile.vertexBuffer = nullptr;
+bool CreateTileVertexBuffer(Device& device, const TileTexCoordTable& texCoords, VertexBuffer** buffer) {
+  if (Failed(device.CreateVertexBuffer(kTileVertexBufferBytes, D3DUSAGE_WRITEONLY, kSceneryVertexFvf, D3DPOOL_DEFAULT,
+                                       buffer))) {
+    *buffer = nullptr;
     return false;
   }
   uint8_t* data = nullptr;
-  if (Failed(device.LockVertexBuffer(tile.vertexBuffer, 0, 0, &data, 0))) return false;
+  if (Failed(device.LockVertexBuffer(*buffer, 0, 0, &data, 0))) return false;
   auto* vertices = reinterpret_cast<SceneryVertex*>(data);
   for (int r = 0; r < kTileGridVertices; ++r) {
     for (int c = 0; c < kTileGridVertices; ++c) {
@@ -77,18 +76,19 @@ bool CreateTileVertexBuffer(Device& device, SeabedTile& tile, const TileTexCoord
       vertices[r * kTileGridVertices + c] = {c * kGridStep, 0.0f, r * kGridStep, t.u0, t.v0, t.u1, t.v1};
     }
   }
-  device.UnlockVertexBuffer(tile.vertexBuffer);
+  device.UnlockVertexBuffer(*buffer);
   return true;
 }
 
-void ApplyHeightsToTiles(Device& device, SeabedTile* tiles, const float* heightGrid) {
+void ApplyHeightsToTiles(Device& device, SeabedTile* tiles, VertexBuffer* const* buffers, const float* heightGrid) {
   for (int tr = 0; tr < kTilesPerSide; ++tr) {
     for (int tc = 0; tc < kTilesPerSide; ++tc) {
-      SeabedTile& tile = tiles[tr * kTilesPerSide + tc];
+      const int index = tr * kTilesPerSide + tc;
       uint8_t* data = nullptr;
-      if (Failed(device.LockVertexBuffer(tile.vertexBuffer, 0, 0, &data, 0))) return;
-      tile.centreHeight = WriteTileHeights(heightGrid, tr, tc, data, sizeof(SceneryVertex), offsetof(SceneryVertex, y));
-      device.UnlockVertexBuffer(tile.vertexBuffer);
+      if (Failed(device.LockVertexBuffer(buffers[index], 0, 0, &data, 0))) return;
+      tiles[index].centreHeight =
+          WriteTileHeights(heightGrid, tr, tc, data, sizeof(SceneryVertex), offsetof(SceneryVertex, y));
+      device.UnlockVertexBuffer(buffers[index]);
     }
   }
 }

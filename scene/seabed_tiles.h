@@ -4,9 +4,9 @@
 #include <array>
 #include <cstdint>
 
-#include "render/device.h"
-#include "render/scene_objects.h"
+#include "device/device.h"
 #include "scene/geometry/mesh_data.h"
+#include "scene/scene_objects.h"
 
 namespace sorvane {
 
@@ -24,7 +24,6 @@ constexpr uint32_t kTileVertexBufferBytes = kTileVertexCount * sizeof(SceneryVer
 
 struct TileNeighbour {
   uint16_t tile;
-  uint8_t visible;        // written every frame by the seabed pass
   int16_t columnOffset;  // absolute distance in tiles
   int16_t rowOffset;
 };
@@ -35,7 +34,6 @@ struct SeabedTile {
   float row;
   float centreHeight;
   uint8_t reserved;
-  VertexBuffer* vertexBuffer;
   // One array per object class, in class order.
   TileObjects objects;
   std::array<TileNeighbour, kMaxNeighbours> neighbours;
@@ -59,12 +57,14 @@ void WriteSeabedStrip(uint16_t* indices);
 // columns away that lie on the seabed, the tile itself among them, rows outer.
 void InitTileRecord(SeabedTile& tile, int row, int column);
 
-// Creates and fills the tile's vertex buffer with x, z and the texture
-// coordinates; y stays 0 until the heights arrive. False on a device failure.
-bool CreateTileVertexBuffer(Device& device, SeabedTile& tile, const TileTexCoordTable& texCoords);
+// Creates a tile's vertex buffer and fills it with x, z and the texture
+// coordinates; y stays 0 until the heights arrive. False on a device failure;
+// *buffer is null when the buffer could not be created.
+bool CreateTileVertexBuffer(Device& device, const TileTexCoordTable& texCoords, VertexBuffer** buffer);
 
-// Copies the height grid into every tile's vertices and sets each tile's
-// centre height. Stops at the first tile whose buffer cannot be locked.
-void ApplyHeightsToTiles(Device& device, SeabedTile* tiles, const float* heightGrid);
+// Copies the height grid into every tile's vertices (buffers in the tiles'
+// order) and sets each tile's centre height. Stops at the first tile whose
+// buffer cannot be locked.
+void ApplyHeightsToTiles(Device& device, SeabedTile* tiles, VertexBuffer* const* buffers, const float* heightGrid);
 
 }  // namespace sorvane

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "settings/load_settings.h"
+
 namespace sorvane {
 
 // False when the key or the value is missing, or the value does not fit.
@@ -11,5 +13,13 @@ bool ReadSettingString(const char* section, const char* name, char* buffer, size
 int32_t ReadSettingInt(const char* section, const char* name, int32_t fallback);
 bool WriteSettingString(const char* section, const char* name, const char* text);
 bool WriteSettingInt(const char* section, const char* name, int32_t value);
+
+// The "Settings" section of the registry as LoadSettings reads it.
+class RegistrySettings : public SettingsSource {
+ public:
+  bool ReadText(const char* name, char* buffer, size_t size) override {
+    return ReadSettingString(kSettingsSection, name, buffer, size);
+  }
+};
 
 }  // namespace sorvane

@@ -1,7 +1,8 @@
 #include "shell/calculation_thread.h"
 
-#include "shell/named_event.h"
-#include "shell/random.h"
+#include <utility>
+
+#include "base/random.h"
 
 namespace sorvane {
 
@@ -16,8 +17,8 @@ struct FinishedMark {
 
 uint32_t CalculationThreadMain(CalculationShared& shared) {
   FinishedMark mark{shared};
-  NamedEvent start = NamedEvent::Open(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Open(kStopCalculationEvent);
+  AutoResetEvent start = std::move(shared.start);
+  AutoResetEvent stop = std::move(shared.stop);
   if (!start.valid() || !stop.valid()) return 0;
 
   bool firstCycle = true;

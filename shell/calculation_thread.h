@@ -1,5 +1,5 @@
-// The calculation thread's side of the frame handshake: it waits for
-// "StartCalculation", runs one cycle and answers with "StopCalculation".
+// The calculation thread's side of the frame handshake: it waits for the
+// start event, runs one cycle and answers with the stop event.
 // It stops at the top of a cycle when asked, so that shutdown never has to
 // kill it in the middle of its work.
 #pragma once
@@ -7,9 +7,15 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/auto_reset_event.h"
+
 namespace sorvane {
 
 struct CalculationShared {
+  // The thread's own handles on the saver's two events, set before the thread
+  // starts; the thread takes them over and closes them when it ends.
+  AutoResetEvent start;
+  AutoResetEvent stop;
   std::atomic<bool> stopRequested{false};
   std::atomic<bool> finished{false};
   // The thread's random sequence; written before the first start signal.

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "shell/run_mode.h"
+#include "base/run_mode.h"
 
 namespace sorvane {
 

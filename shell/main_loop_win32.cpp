@@ -1,15 +1,14 @@
 // The main loop with its frame pacing, scene initialisation and release, and
 // the orderly shutdown of the saver.
-#include "render/device_d3d8_win32.h"
+#include "device/device_d3d8_win32.h"
 #include "render/device_reset.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/resource_source_win32.h"
 #include "scene/scene_device.h"
-#include "settings/settings.h"
-#include "settings/settings_store.h"
 #include "shell/messages.h"
 #include "shell/saver_win32.h"
+#include "sound/sound_win32.h"
 
 namespace sorvane {
 
@@ -19,21 +18,21 @@ bool QSaver::InitScene() {
     sceneError_ = kSceneErrorDirect3D;
     return false;
   }
-  SceneSettings settings;
-  settings.device.useResolutionSetting = useResolutionSetting;
-  settings.device.resolution = ReadSettingInt(kSettingsSection, setting::Resolution, 0);
-  settings.device.antialiasing = ReadSettingInt(kSettingsSection, setting::Antialiasing, 0);
-  settings.device.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  settings.device.screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  settings.device.window = mainWindow;
-  settings.wideScreen = ReadSettingInt(kSettingsSection, setting::WideScreen, 0) != 0;
-  settings.colorScheme = ReadSettingInt(kSettingsSection, setting::ColorScheme, 0);
-  settings.counts = sceneCounts;
-  settings.cameraSpeedFactor = cameraSpeedFactor;
-  settings.cyrillicLocale = cyrillicLocale;
-  settings.tickCount = [] { return static_cast<uint32_t>(GetTickCount()); };
+  SceneSettings sceneSettings;
+  const Size backBuffer =
+      BackBufferSize(settings, Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+  sceneSettings.device.width = backBuffer.width;
+  sceneSettings.device.height = backBuffer.height;
+  sceneSettings.device.multiSampleType = MultiSampleTypeFromSetting(settings.antialiasing);
+  sceneSettings.device.window = mainWindow;
+  sceneSettings.colorScheme = settings.colorScheme;
+  sceneSettings.counts = sceneCounts;
+  sceneSettings.cameraSpeedFactor = cameraSpeedFactor;
+  sceneSettings.cyrillicLocale = cyrillicLocale;
+  frame_.wideScreen = settings.wideScreen;
+  frame_.tickCount = [] { return static_cast<uint32_t>(GetTickCount()); };
   ModuleResourceSource resources(instance);
-  if (!sorvane::InitScene(scene_, *d3d_, settings, resources, sceneError_)) return false;
+  if (!sorvane::InitScene(scene_, *d3d_, sceneSettings, resources, sceneError_)) return false;
   pacer_.Start(GetTickCount());
   return true;
 }
@@ -44,11 +43,11 @@ void QSaver::ReleaseScene() {
 }
 
 void QSaver::ReleaseDevice() {
-  if (Device* device = scene_.device) {
+  if (Device* device = scene_.resources.device) {
     device->ResourceManagerDiscardBytes(0);
-    ResetDeviceWindowed(scene_);
+    ResetDeviceWindowed(scene_.resources);
     device->Release();
-    scene_.device = nullptr;
+    scene_.resources.device = nullptr;
   }
   if (d3d_) {
     d3d_->Release();
@@ -68,9 +67,10 @@ void QSaver::MainLoop() {
       renderingActive = false;
       return;
     }
-    UpdateProjection(scene_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    UpdateProjection(scene_.resources.device, frame_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   }
   if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+  StartSound(mode, SoundSettings{settings.playMusic, settings.playSound, settings.volume});
   InitializeCriticalSection(&stateLock_);
 
   MSG message = {};
@@ -93,7 +93,7 @@ void QSaver::MainLoop() {
       }
       if (renderingActive) {
         EnterCriticalSection(&stateLock_);
-        FrameResult frame = RenderFrame(scene_, startEvent_, stopEvent_);
+        FrameResult frame = RenderFrame(scene_, frame_, startEvent_, stopEvent_);
         LeaveCriticalSection(&stateLock_);
         // The saver ends when its device is lost or must be reset (a locked
         // workstation, a mode change): the exit shuts the device down.
@@ -102,6 +102,7 @@ void QSaver::MainLoop() {
     }
   }
   DeleteCriticalSection(&stateLock_);
+  StopSound();
 }
 
 bool QSaver::StopCalculationThread() {

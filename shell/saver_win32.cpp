@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "settings/settings_dialog_win32.h"
 #include "shell/link.h"
 
 namespace sorvane {
@@ -36,10 +37,21 @@ void QSaver::Run() {
       MainLoop();
       break;
     case RunMode::Configure:
+      if (!initFailed) ShowSettingsDialog();
+      break;
     case RunMode::Test:
     case RunMode::Password:
       break;
   }
+}
+
+void QSaver::ShowSettingsDialog() {
+  SettingsDialogSetup setup;
+  setup.instance = instance;
+  setup.cyrillicLocale = cyrillicLocale;
+  setup.direct3DCreate8 = Direct3DCreateEntry();
+  setup.openLink = OpenLink;
+  RunSettingsDialog(setup);
 }
 
 bool QSaver::CalculationRunning() const {

@@ -5,15 +5,17 @@
 
 #include <vector>
 
-#include "render/device.h"
+#include "base/auto_reset_event.h"
+#include "base/instance_counts.h"
+#include "device/device.h"
+#include "render/frame_state.h"
 #include "scene/scene.h"
+#include "settings/load_settings.h"
 #include "shell/calculation_thread.h"
 #include "shell/displays.h"
 #include "shell/frame_pacer.h"
-#include "shell/instance_counts.h"
 #include "shell/mouse_exit.h"
-#include "shell/named_event.h"
-#include "shell/run_mode.h"
+#include "base/run_mode.h"
 
 namespace sorvane {
 
@@ -25,6 +27,8 @@ class QSaver {
   // Everything from language detection to the windows of the mode.
   bool Startup(const char* commandLine);
   void Run();
+  // The settings dialog of Configure mode, in the user's language.
+  void ShowSettingsDialog();
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RequestExit();
   // True while the calculation thread may still use this object's scene.
@@ -37,7 +41,8 @@ class QSaver {
   std::vector<DisplayInfo> displays;
   int width = 0;
   int height = 0;
-  bool useResolutionSetting = false;
+  // Read once at the start of Startup.
+  Settings settings;
   bool renderingActive = false;
   bool initFailed = false;
   bool cyrillicLocale = false;
@@ -59,8 +64,8 @@ class QSaver {
 
   HANDLE calcThread_ = nullptr;
   DWORD calcThreadId_ = 0;
-  NamedEvent startEvent_;
-  NamedEvent stopEvent_;
+  AutoResetEvent startEvent_;
+  AutoResetEvent stopEvent_;
   CalculationShared calc_;
   CRITICAL_SECTION stateLock_;
   FramePacer pacer_;
@@ -69,6 +74,7 @@ class QSaver {
   int sceneError_ = 0;
   Direct3D* d3d_ = nullptr;
   Scene scene_;
+  FrameState frame_;
 };
 
 // Process-wide: the one application object, for the static window procedure.

@@ -2,13 +2,12 @@
 // the scene counts, Direct3D and the windows of the mode.
 #include <ctime>
 
+#include "base/random.h"
 #include "fishlife/calculation_cycle.h"
-#include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "shell/command_line.h"
 #include "shell/language.h"
 #include "shell/messages.h"
-#include "shell/random.h"
 #include "shell/saver_win32.h"
 
 namespace sorvane {
@@ -84,17 +83,22 @@ void QSaver::EnumerateDisplays() {
 bool QSaver::StartCalculationThread() {
   calcThread_ = CreateThread(nullptr, 0, CalculationThreadProc, &calc_, CREATE_SUSPENDED, &calcThreadId_);
   if (!calcThread_) return false;
-  // The thread opens both events by name first thing, so they exist before it runs.
-  startEvent_ = NamedEvent::Create(kStartCalculationEvent);
-  stopEvent_ = NamedEvent::Create(kStopCalculationEvent);
-  if (!startEvent_.valid() || !stopEvent_.valid()) return false;
+  // Unnamed events that this saver owns, so that no other process can signal
+  // its thread; the thread gets handles of its own before it runs.
+  startEvent_ = AutoResetEvent::Create();
+  stopEvent_ = AutoResetEvent::Create();
+  calc_.start = startEvent_.Duplicate();
+  calc_.stop = stopEvent_.Duplicate();
+  if (!calc_.start.valid() || !calc_.stop.valid()) return false;
   ResumeThread(calcThread_);
   return true;
 }
 
 bool QSaver::Startup(const char* commandLine) {
   DetectLanguage();
-  exitOnMouse = ReadSettingInt(kSettingsSection, setting::ExitOnMouse, 0) != 0;
+  RegistrySettings registry;
+  settings = LoadSettings(registry);
+  exitOnMouse = settings.exitOnMouse;
 
   CommandLine command = ParseCommandLine(commandLine);
   mode = command.mode;
@@ -109,15 +113,12 @@ bool QSaver::Startup(const char* commandLine) {
 
   if (mode == RunMode::Saver) {
     if (!StartCalculationThread()) return false;
-    int fish = DetailLevelFromSetting(ReadSettingInt(kSettingsSection, setting::DetailLevelFish, 2));
-    int plant = DetailLevelFromSetting(ReadSettingInt(kSettingsSection, setting::DetailLevelPlant, 2));
-    int wreck = DetailLevelFromSetting(ReadSettingInt(kSettingsSection, setting::DetailLevelWreck, 2));
-    cameraSpeedFactor = CameraSpeedFactor(ReadSettingInt(kSettingsSection, setting::CamSpeed, 0));
-    sceneCounts = ScaleSceneCounts(fish, plant, wreck);
+    cameraSpeedFactor = CameraSpeedFactor(settings.camSpeed);
+    sceneCounts = ScaleSceneCounts(settings.detailLevelFish, settings.detailLevelPlant, settings.detailLevelWreck);
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     calc_.seed = CalculationSeed(RandomState());
-    if (!scene_.map.pathSearch.Init(400, 400)) return false;
-    calc_.cycle = [this] { RunCalculationCycle(scene_.map); };
+    if (!scene_.world.map.pathSearch.Init(400, 400)) return false;
+    calc_.cycle = [this] { RunCalculationCycle(scene_.world.map); };
   }
 
   switch (mode) {

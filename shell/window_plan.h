@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "shell/displays.h"
-#include "shell/run_mode.h"
+#include "base/run_mode.h"
 
 namespace sorvane {
 

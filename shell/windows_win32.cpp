@@ -1,8 +1,6 @@
 // The saver's windows: their classes, their creation per mode, the window
 // procedure and the still preview picture.
 #include "render/projection.h"
-#include "settings/settings.h"
-#include "settings/settings_store.h"
 #include "shell/saver_win32.h"
 #include "shell/window_plan.h"
 
@@ -50,9 +48,8 @@ bool QSaver::CreateSaverWindows() {
 
   WindowPlanInput input;
   input.mode = mode;
-  input.resolution = ReadSettingInt(kSettingsSection, setting::Resolution, 0);
-  input.changeResolution = ReadSettingInt(kSettingsSection, setting::ChangeResolution, 0) != 0;
-  useResolutionSetting = input.changeResolution;
+  input.resolution = settings.resolution;
+  input.changeResolution = settings.changeResolution;
   RECT client;
   if (parentWindow && GetClientRect(parentWindow, &client))
     input.parentClient = Rect{client.left, client.top, client.right, client.bottom};
@@ -129,7 +126,7 @@ LRESULT QSaver::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         RequestExit();
       return 0;
     case WM_SIZE:
-      UpdateProjection(scene_, LOWORD(lParam), HIWORD(lParam));
+      UpdateProjection(scene_.resources.device, frame_, LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_SYSCOMMAND:
     case WM_LBUTTONDOWN:

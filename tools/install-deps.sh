@@ -10,7 +10,8 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine32 wine64 xvfb xdotool x11-apps x11-utils imagemagick
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libgl1 libglx-mesa0 libgl1-mesa-dri
-  dpkg-dev bc procps
+  dpkg-dev bc procps fonts-wine
+  libvorbis-dev libogg-dev pkgconf sox vorbis-tools libasound2:i386
 )
 
 missing=()

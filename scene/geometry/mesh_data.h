@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "device/d3d8_constants.h"
+
 namespace sorvane {
 
 struct VertexBuffer;
@@ -18,15 +20,16 @@ struct MeshData {
   uint16_t* indices;  // indexCount, a triangle list
 };
 
-// D3DFVF_XYZ | D3DFVF_TEX2
+// Position and two texture pairs: stage 0 the surface, stage 1 the caustics.
+// The seabed tiles are drawn with it too.
 struct SceneryVertex {
   float x, y, z;
   float tu0, tv0;
   float tu1, tv1;
 };
 static_assert(sizeof(SceneryVertex) == 28);
+constexpr uint32_t kSceneryVertexFvf = D3DFVF_XYZ | D3DFVF_TEX2;
 
-// D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX2
 struct FishVertex {
   float x, y, z;
   uint32_t colour;
@@ -34,6 +37,7 @@ struct FishVertex {
   float tu1, tv1;
 };
 static_assert(sizeof(FishVertex) == 32);
+constexpr uint32_t kFishVertexFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX2;
 
 struct MeshBuffers {
   VertexBuffer* vertices = nullptr;

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 
 namespace sorvane {
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <array>
 
-#include "render/device.h"
+#include "device/device.h"
 #include "scene/geometry/mesh_data.h"
 #include "scene/geometry/scenery_mesh_table.h"
 

@@ -5,8 +5,8 @@
 #include "d3dx/image.h"
 #include "d3dx/shader_assembler.h"
 #include "d3dx/texture_loader.h"
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
 #include "tests/native/d3dx_test_images.h"
 
 namespace sorvane {

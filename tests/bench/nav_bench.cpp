@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fishlife/calculation_cycle.h"
-#include "render/camera_path.h"
+#include "scene/camera_path.h"
 #include "scene/heights.h"
 #include "tests/native/nav_test_support.h"
 

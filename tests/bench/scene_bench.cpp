@@ -1,38 +1,36 @@
-// Scene construction (tiles, heights, cell codes, margins, objects), the
-// scenery meshes, and one frame, all through the recording device, at the
-// default and the highest detail of plants and ruins.
+// Scene construction (tiles, heights, cell codes, margins) and one frame,
+// both through the recording device.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
-#include "scene/geometry/scenery_meshes.h"
 #include "scene/scene.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {
 
-SceneSettings BenchSettings(int detail = 2) {
+SceneSettings BenchSettings() {
   SceneSettings s;
-  s.device.screenWidth = 1024;
-  s.device.screenHeight = 768;
-  s.counts = ScaleSceneCounts(2, detail, detail);
+  s.device.width = 1024;
+  s.device.height = 768;
+  s.counts = ScaleSceneCounts(2, 2, 2);
   return s;
 }
 
 void BM_BuildScene(benchmark::State& state) {
-  const SceneSettings settings = BenchSettings(static_cast<int>(state.range(0)));
+  const SceneSettings settings = BenchSettings();
   uint32_t seed = 1;
   for (auto _ : state) {
     state.PauseTiming();
     RecordingDevice device;
     auto scene = std::make_unique<Scene>();
-    scene->device = &device;
-    FillTileTexCoords(scene->tileTexCoords);
+    scene->resources.device = &device;
+    FillTileTexCoords(scene->resources.tileTexCoords);
     SeedRandom(seed++);
     state.ResumeTiming();
     benchmark::DoNotOptimize(BuildScene(*scene, settings));
@@ -42,22 +40,7 @@ void BM_BuildScene(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_BuildScene)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
-
-// The 62 scenery meshes from their tables into buffers. The tables are
-// prepared in place, so later rounds scale already scaled data: the work is
-// the same.
-void BM_BuildSceneryMeshes(benchmark::State& state) {
-  for (auto _ : state) {
-    RecordingDevice device;
-    SceneryMeshBuffers buffers{};
-    benchmark::DoNotOptimize(BuildSceneryMeshes(device, gSceneryMeshes, buffers));
-    state.PauseTiming();
-    ReleaseSceneryMeshes(device, buffers);
-    state.ResumeTiming();
-  }
-}
-BENCHMARK(BM_BuildSceneryMeshes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildScene)->Unit(benchmark::kMillisecond);
 
 void BM_RenderFrame(benchmark::State& state) {
   FolderResourceSource resources(SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT);
@@ -69,16 +52,17 @@ void BM_RenderFrame(benchmark::State& state) {
   auto scene = std::make_unique<Scene>();
   SeedRandom(1);
   int error = 0;
-  if (!InitScene(*scene, direct3d, BenchSettings(static_cast<int>(state.range(0))), resources, error)) {
+  if (!InitScene(*scene, direct3d, BenchSettings(), resources, error)) {
     state.SkipWithError("scene initialisation failed");
     return;
   }
-  UpdateProjection(*scene, 1024, 768);
+  FrameState frame;
+  UpdateProjection(scene->resources.device, frame, 1024, 768);
   RecordingDevice& device = *direct3d.devices.back();
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RenderFrame(*scene, start, stop));
+    benchmark::DoNotOptimize(RenderFrame(*scene, frame, start, stop));
     state.PauseTiming();
     device.CallLog::Clear();
     if (start.Wait(0)) stop.Set();
@@ -86,7 +70,7 @@ void BM_RenderFrame(benchmark::State& state) {
   }
   ReleaseScene(*scene);
 }
-BENCHMARK(BM_RenderFrame)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenderFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace sorvane

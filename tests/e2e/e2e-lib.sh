@@ -16,6 +16,17 @@ wait_for_window() {
   return 1
 }
 
+# Like wait_for_window, but only once the window of process $3 is shown.
+wait_for_visible_window() {
+  local name=$1 end=$((SECONDS + $2)) pid=$3 id
+  while [ $SECONDS -lt $end ]; do
+    id=$(xdotool search --all --onlyvisible --pid "$pid" --name "$name" 2>/dev/null | head -n 1) && [ -n "$id" ] &&
+      { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 pixel() { xwd -root -silent | convert xwd:- -format "%[pixel:p{$1,$2}]" info:; }
 
 wait_for_pixel() {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "d3dx/texture_loader.h"
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace sorvane;

@@ -1,11 +1,13 @@
-// Writes small valid images of each kind as the fuzzers' seed corpora:
-// make_seeds <dir> fills <dir>/jpeg, <dir>/dds, <dir>/bmp and <dir>/texture; the shader
-// fuzzer is seeded from the plant shader in resources/.
+// Writes small valid images of each kind and a short Ogg loop as the fuzzers' seed
+// corpora: make_seeds <dir> fills <dir>/jpeg, <dir>/dds, <dir>/bmp, <dir>/texture and
+// <dir>/ogg; the shader fuzzer is seeded from the plant shader in resources/.
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "tests/native/d3dx_test_images.h"
+#include "tools/soundgen/vorbis_writer.h"
 
 namespace {
 
@@ -53,5 +55,10 @@ int main(int argc, char** argv) {
   Write(root / "texture/jpeg", withChoice(0x05, EncodeJpeg(13, 7, 3, QuadrantSamples(13), 50)));
   Write(root / "texture/dds", withChoice(0xA9, MakeDds(3, 5, 16, A1R5G5B5Masks(), raw16)));
   Write(root / "texture/dib", withChoice(0x52, dib8));
-  return 0;
+
+  // A 0.1 s loop of a low tone, with its loop comments.
+  std::filesystem::create_directories(root / "ogg");
+  sorvane::soundgen::LoopBuffer tone(4410);
+  for (size_t i = 0; i < tone.frames(); ++i) tone.left[i] = tone.right[i] = 0.3f * std::sin(0.0142476f * i);
+  return sorvane::soundgen::WriteOggVorbis((root / "ogg/tone.ogg").string(), tone, 0.1f, "seed") ? 0 : 1;
 }

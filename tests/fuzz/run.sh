@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the decoder, texture and assembler fuzzers with clang in <builddir>, seeds them, and runs each for
+# Builds the decoder, texture, assembler and Ogg fuzzers with clang in <builddir>, seeds them, and runs each for
 # <seconds>; exits non-zero when any of them finds a crash, leak or hang.
 # Usage: tests/fuzz/run.sh <builddir> <seconds>
 set -euo pipefail
@@ -14,7 +14,7 @@ mkdir -p "$build/seeds/shader"
 cp "$here/../../resources/plant_shader.vsh" "$build/seeds/shader/"
 
 status=0
-for name in jpeg dds bmp shader texture; do
+for name in jpeg dds bmp shader texture ogg; do
   corpus="$build/corpus/$name"
   mkdir -p "$corpus"
   seeds=("$build/seeds/$name")

@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "shell/calculation_thread.h"
-#include "shell/named_event.h"
-#include "shell/random.h"
+#include "base/auto_reset_event.h"
+#include "base/random.h"
 
 namespace sorvane {
 
@@ -18,16 +18,21 @@ bool WaitUntil(const std::atomic<bool>& flag, int ms) {
   return flag;
 }
 
+// The saver's side: its two events, with the thread's own handles on them.
 struct Handshake {
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  explicit Handshake(CalculationShared& shared) {
+    shared.start = start.Duplicate();
+    shared.stop = stop.Duplicate();
+  }
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
 };
 
 }  // namespace
 
 TEST(CalculationThread, OneCycleForEachStartAndCyclesNeverOverlapTheFrame) {
-  Handshake h;
   CalculationShared shared;
+  Handshake h(shared);
   int cycles = 0;
   int frameSide = 0;  // written by both sides, each only in its turn
   shared.cycle = [&] {
@@ -52,8 +57,8 @@ TEST(CalculationThread, OneCycleForEachStartAndCyclesNeverOverlapTheFrame) {
 }
 
 TEST(CalculationThread, StopRequestedDuringACycleEndsAfterItWithoutHanging) {
-  Handshake h;
   CalculationShared shared;
+  Handshake h(shared);
   std::atomic<bool> inCycle{false};
   std::atomic<int> cycles{0};
   shared.cycle = [&] {
@@ -80,8 +85,8 @@ TEST(CalculationThread, EndsAtOnceWhenTheEventsDoNotExist) {
 }
 
 TEST(CalculationThread, SeedsItsOwnGeneratorOnTheFirstCycle) {
-  Handshake h;
   CalculationShared shared;
+  Handshake h(shared);
   SeedRandom(1234);
   shared.seed = CalculationSeed(RandomState());
   int first = -1;
@@ -99,6 +104,31 @@ TEST(CalculationThread, SeedsItsOwnGeneratorOnTheFirstCycle) {
   EXPECT_EQ(first, Random());
   SeedRandom(1234);
   EXPECT_NE(first, Random()) << "the two threads must not draw the same sequence";
+}
+
+TEST(CalculationThread, TwoSaversInOneProcessDoNotSignalEachOther) {
+  CalculationShared sharedA, sharedB;
+  Handshake a(sharedA), b(sharedB);
+  std::atomic<int> cyclesA{0}, cyclesB{0};
+  sharedA.cycle = [&] { ++cyclesA; };
+  sharedB.cycle = [&] { ++cyclesB; };
+  std::thread threadA([&] { CalculationThreadMain(sharedA); });
+  std::thread threadB([&] { CalculationThreadMain(sharedB); });
+  a.start.Set();
+  ASSERT_TRUE(a.stop.Wait(5000));
+  EXPECT_FALSE(b.stop.Wait(0)) << "the other saver's frame was told of a cycle";
+  EXPECT_EQ(cyclesB, 0) << "the other saver's thread ran a cycle";
+  b.start.Set();
+  ASSERT_TRUE(b.stop.Wait(5000));
+  EXPECT_FALSE(a.stop.Wait(0));
+  EXPECT_EQ(cyclesA, 1);
+  EXPECT_EQ(cyclesB, 1);
+  sharedA.stopRequested = true;
+  sharedB.stopRequested = true;
+  a.start.Set();
+  b.start.Set();
+  threadA.join();
+  threadB.join();
 }
 
 TEST(Random, ReproducesTheRuntimeSequence) {

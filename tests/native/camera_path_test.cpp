@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "d3dx/matrix_math.h"
-#include "render/camera_path.h"
+#include "scene/camera_path.h"
 #include "tests/native/nav_test_support.h"
 
 namespace sorvane {

@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
 #include "render/frustum.h"
 #include "render/projection.h"
-#include "scene/scene.h"
+#include "render/frame_state.h"
 
 namespace sorvane {
 namespace {
@@ -34,15 +34,14 @@ TEST(FrameProjection, AspectRatioFollowsTheScreenOrTheWideSetting) {
   EXPECT_FLOAT_EQ(AspectRatioFor(true, 800, 600), 16.0f / 9.0f);
   EXPECT_FLOAT_EQ(AspectRatioFor(false, 640, 0), 640.0f);
 
-  Scene scene;
-  UpdateProjection(scene, 1280, 1024);  // no device yet: nothing happens
-  EXPECT_FLOAT_EQ(scene.aspectRatio, 4.0f / 3.0f);
+  FrameState frame;
+  UpdateProjection(nullptr, frame, 1280, 1024);  // no device yet: nothing happens
+  EXPECT_FLOAT_EQ(frame.aspectRatio, 4.0f / 3.0f);
 
   RecordingDevice device;
-  scene.device = &device;
   // Sizes are taken as 16-bit values, as the window messages carry them.
-  UpdateProjection(scene, 65536 + 1280, 1024);
-  EXPECT_FLOAT_EQ(scene.aspectRatio, 1.25f);
+  UpdateProjection(&device, frame, 65536 + 1280, 1024);
+  EXPECT_FLOAT_EQ(frame.aspectRatio, 1.25f);
   ASSERT_EQ(device.Count("SetTransform"), 2u);
   const RecordedCall& world = device.calls()[0];
   EXPECT_EQ(world.args[0], D3DTS_WORLD);

@@ -9,7 +9,7 @@
 #include <map>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "render/device_reset.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
@@ -22,7 +22,7 @@ namespace {
 struct FrameTest : ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(t.ok);
-    UpdateProjection(scene(), 800, 600);
+    UpdateProjection(scene().resources.device, state, 800, 600);
     device().CallLog::Clear();
   }
   Scene& scene() { return *t.scene; }
@@ -30,7 +30,7 @@ struct FrameTest : ::testing::Test {
   // One frame, then the calculation thread's side of the hand-over.
   FrameResult Frame() {
     device().CallLog::Clear();
-    const FrameResult r = RenderFrame(scene(), start, stop);
+    const FrameResult r = RenderFrame(scene(), state, start, stop);
     if (threadStart.Wait(0)) stop.Set();
     return r;
   }
@@ -44,36 +44,37 @@ struct FrameTest : ::testing::Test {
     for (const RecordedCall& c : device().calls()) {
       if (c.name != "SetTexture" || c.args[0] != 0) continue;
       for (int i = 0; i < count; ++i)
-        if (c.args[1] == reinterpret_cast<uintptr_t>(scene().textures[first + i])) return i;
+        if (c.args[1] == reinterpret_cast<uintptr_t>(scene().resources.textures[first + i])) return i;
     }
     return -1;
   }
 
   TestScene t;
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
-  NamedEvent threadStart = NamedEvent::Open(kStartCalculationEvent);
+  FrameState state;
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
+  AutoResetEvent threadStart = start.Duplicate();
 };
 
 TEST_F(FrameTest, FirstFrameDoesNotWaitLaterFramesTakeTheFishBack) {
   // Nobody has signalled the end of a cycle: a waiting first frame would hang.
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
-  EXPECT_FALSE(scene().firstFrame);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
+  EXPECT_FALSE(state.firstFrame);
   EXPECT_TRUE(threadStart.Wait(0)) << "every frame starts the next cycle";
   stop.Set();
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
   EXPECT_FALSE(stop.Wait(0)) << "the second frame took the end of the cycle";
   EXPECT_TRUE(threadStart.Wait(0));
 }
 
 TEST_F(FrameTest, StalledCycleKeepsTheFishButNotTheSaver) {
-  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
   ASSERT_TRUE(threadStart.Wait(0));
   // The cycle never ends: frames still come, and no second cycle is queued.
-  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
   EXPECT_FALSE(threadStart.Wait(0)) << "the fish must not be handed on while the cycle has them";
   stop.Set();  // the cycle comes back at last
-  ASSERT_EQ(RenderFrame(scene(), start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
   EXPECT_TRUE(threadStart.Wait(0));
 }
 
@@ -81,10 +82,10 @@ TEST_F(FrameTest, ViewFollowsThePathAtEyeHeightAboveTheGround) {
   for (int frame = 0; frame < 5; ++frame) {
     ASSERT_EQ(Frame(), FrameResult::Presented);
     Vector3 eye{}, look{}, up{};
-    scene().cameraPath.Evaluate(eye, look, up);
-    EXPECT_EQ(scene().cameraX, eye.x);
-    EXPECT_EQ(scene().cameraZ, eye.z);
-    const float eyeY = GroundHeight(scene().heightGrid.get(), eye.x, eye.z) + 0.022f;
+    scene().world.cameraPath.Evaluate(eye, look, up);
+    EXPECT_EQ(state.cameraX, eye.x);
+    EXPECT_EQ(state.cameraZ, eye.z);
+    const float eyeY = GroundHeight(scene().world.heightGrid.get(), eye.x, eye.z) + 0.022f;
     const Matrix want = MatrixLookAtLH({eye.x, eyeY, eye.z}, {look.x, eyeY, look.z}, {0, 1, 0});
     const auto& calls = device().calls();
     auto view = std::find_if(calls.begin(), calls.end(), [](const RecordedCall& c) {
@@ -103,8 +104,8 @@ TEST_F(FrameTest, ViewFollowsThePathAtEyeHeightAboveTheGround) {
 TEST_F(FrameTest, CausticAndShimmerFramesCycleOnePerFrame) {
   for (int frame = 0; frame < 70; ++frame) {
     ASSERT_EQ(Frame(), FrameResult::Presented);
-    EXPECT_EQ(scene().causticFrame, (frame + 1) % 32);
-    EXPECT_EQ(scene().shimmerFrame, (frame + 1) % 12);
+    EXPECT_EQ(state.causticFrame, (frame + 1) % 32);
+    EXPECT_EQ(state.shimmerFrame, (frame + 1) % 12);
     EXPECT_EQ(StageZeroTextureIn(kFirstCausticTexture, kCausticFrames), (frame + 1) % 32);
     EXPECT_EQ(StageZeroTextureIn(kFirstShimmerTexture, kShimmerFrames), (frame + 1) % 12);
   }
@@ -115,7 +116,7 @@ TEST_F(FrameTest, FadeCoversExactly14FramesFromOpaqueBlack) {
   uint32_t lastAlpha = 256;
   for (int frame = 0; frame < 20; ++frame) {
     ASSERT_EQ(Frame(), FrameResult::Presented);
-    const size_t locks = LocksOf(scene().shimmerQuad);
+    const size_t locks = LocksOf(scene().resources.shimmerQuad);
     if (locks == 1) continue;
     ASSERT_EQ(locks, 2u);
     EXPECT_EQ(frame, fadeFrames) << "the fade runs from the first frame without a gap";
@@ -125,7 +126,7 @@ TEST_F(FrameTest, FadeCoversExactly14FramesFromOpaqueBlack) {
       uint32_t colour;
       float u, v;
     };
-    const V* v = BufferAs<V>(scene().shimmerQuad);
+    const V* v = BufferAs<V>(scene().resources.shimmerQuad);
     const uint32_t alpha = v[0].colour >> 24;
     for (int i = 0; i < 6; ++i) EXPECT_EQ(v[i].colour, alpha << 24) << "black";
     if (frame == 0) {
@@ -140,8 +141,8 @@ TEST_F(FrameTest, FadeCoversExactly14FramesFromOpaqueBlack) {
 
 TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   ASSERT_EQ(Frame(), FrameResult::Presented);
-  const int cameraTile = static_cast<int>(scene().cameraZ / 0.32f) * 25 + static_cast<int>(scene().cameraX / 0.32f);
-  const SeabedTile& centre = scene().tiles[cameraTile];
+  const int cameraTile = static_cast<int>(state.cameraZ / 0.32f) * 25 + static_cast<int>(state.cameraX / 0.32f);
+  const SeabedTile& centre = scene().world.tiles[cameraTile];
   ASSERT_EQ(centre.neighbourCount, 25);
   // The tiles are the strips; the objects on them are lists.
   auto strips = [&] {
@@ -154,7 +155,7 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   EXPECT_GE(drawn, 2u);
   EXPECT_LT(drawn, 25u) << "tiles behind the camera are culled";
   int visible = 0;
-  for (int i = 0; i < centre.neighbourCount; ++i) visible += centre.neighbours[i].visible;
+  for (int i = 0; i < centre.neighbourCount; ++i) visible += state.neighbourVisible[i];
   EXPECT_EQ(static_cast<size_t>(visible), drawn);
   for (const RecordedCall& c : device().calls()) {
     if (c.name != "DrawIndexedPrimitive" || c.args[0] != D3DPT_TRIANGLESTRIP) continue;
@@ -162,7 +163,7 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   }
 
   // Lift every tile out of view: only the camera's own stays.
-  for (int i = 0; i < kTileCount; ++i) scene().tiles[i].centreHeight = 10.0f;
+  for (int i = 0; i < kTileCount; ++i) scene().world.tiles[i].centreHeight = 10.0f;
   ASSERT_EQ(Frame(), FrameResult::Presented);
   ASSERT_EQ(strips(), 1u);
   const auto& calls = device().calls();
@@ -172,23 +173,23 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   auto stream = std::find_if(std::make_reverse_iterator(draw), calls.rend(), [](const RecordedCall& c) {
     return c.name == "SetStreamSource";
   });
-  EXPECT_EQ(stream->args[1], reinterpret_cast<uintptr_t>(centre.vertexBuffer));
+  EXPECT_EQ(stream->args[1], reinterpret_cast<uintptr_t>(scene().resources.tileBuffers[cameraTile]));
   EXPECT_EQ(stream->args[2], 28u);
   for (int i = 0; i < centre.neighbourCount; ++i) {
-    EXPECT_EQ(centre.neighbours[i].visible, centre.neighbours[i].tile == cameraTile ? 1 : 0);
+    EXPECT_EQ(state.neighbourVisible[i], centre.neighbours[i].tile == cameraTile);
   }
 }
 
 TEST_F(FrameTest, AFailedSurfaceLockEndsTheFrameWithoutPresenting) {
   device().Fail("LockVertexBuffer", D3DERR_INVALIDCALL, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::Ended);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Ended);
   EXPECT_EQ(device().Count("Present"), 0u);
   EXPECT_EQ(device().Count("EndScene"), 1u);
   EXPECT_EQ(device().Count("DrawPrimitive"), 0u);
   EXPECT_EQ(device().Count("DrawIndexedPrimitive"), 0u);
   EXPECT_FALSE(threadStart.Wait(0)) << "the fish were not handed on";
-  EXPECT_TRUE(scene().firstFrame);
+  EXPECT_TRUE(state.firstFrame);
   // The next frame draws in full, still without waiting.
   EXPECT_EQ(Frame(), FrameResult::Presented);
   EXPECT_EQ(device().Count("Present"), 1u);
@@ -197,26 +198,26 @@ TEST_F(FrameTest, AFailedSurfaceLockEndsTheFrameWithoutPresenting) {
 TEST_F(FrameTest, ALostDeviceIsNotTouchedAgain) {
   device().Fail("TestCooperativeLevel", D3DERR_DEVICELOST, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::DeviceLost);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::DeviceLost);
   EXPECT_EQ(device().calls().size(), 1u);
-  EXPECT_EQ(scene().causticFrame, 0) << "the frame did not advance";
+  EXPECT_EQ(state.causticFrame, 0) << "the frame did not advance";
 
   device().Fail("TestCooperativeLevel", D3DERR_DEVICENOTRESET, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), start, stop), FrameResult::DeviceNotReset);
+  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::DeviceNotReset);
   EXPECT_EQ(device().calls().size(), 1u);
 }
 
 TEST_F(FrameTest, ResetUsesTheDisplayFormatAndRestoresTheStatesItDropped) {
   ASSERT_EQ(Frame(), FrameResult::Presented);
   t.direct3d.displayMode.format = D3DFMT_R5G6B5;
-  ASSERT_TRUE(ResetDevice(scene(), 1024, 768, nullptr));
+  ASSERT_TRUE(ResetDevice(scene().resources, 1024, 768, nullptr));
   const RecordedCall& reset = device().calls().back();
   EXPECT_EQ(reset.name, "Reset");
   EXPECT_EQ(reset.args, (std::vector<uint64_t>{1024, 768, D3DFMT_R5G6B5, 0}));
 
   device().CallLog::Clear();
-  RestoreRenderStates(scene(), 1024, 768);
+  RestoreRenderStates(scene().resources, state, 1024, 768);
   std::map<uint64_t, uint64_t> states;
   for (const RecordedCall& c : device().calls())
     if (c.name == "SetRenderState") states[c.args[0]] = c.args[1];
@@ -225,21 +226,21 @@ TEST_F(FrameTest, ResetUsesTheDisplayFormatAndRestoresTheStatesItDropped) {
   EXPECT_EQ(states.size(), 16u);
   EXPECT_EQ(states[D3DRS_CULLMODE], D3DCULL_CW);
   EXPECT_EQ(states[D3DRS_FOGSTART], 0x3CCCCCCDu);  // 0.025f
-  EXPECT_EQ(states[D3DRS_FOGCOLOR], scene().colours.clearColour);
+  EXPECT_EQ(states[D3DRS_FOGCOLOR], scene().resources.colours.clearColour);
 
   device().Fail("Reset", D3DERR_DEVICELOST, 1);
-  EXPECT_FALSE(ResetDevice(scene(), 1024, 768, nullptr));
+  EXPECT_FALSE(ResetDevice(scene().resources, 1024, 768, nullptr));
   t.direct3d.Fail("GetAdapterDisplayMode", D3DERR_NOTAVAILABLE, 1);
-  EXPECT_FALSE(ResetDevice(scene(), 1024, 768, nullptr));
+  EXPECT_FALSE(ResetDevice(scene().resources, 1024, 768, nullptr));
 }
 
 TEST_F(FrameTest, ShutdownResetGoesWindowedInTheDisplayFormat) {
   t.direct3d.displayMode.format = D3DFMT_X8R8G8B8;
-  ASSERT_TRUE(ResetDeviceWindowed(scene()));
+  ASSERT_TRUE(ResetDeviceWindowed(scene().resources));
   EXPECT_EQ(device().calls().back().args, (std::vector<uint64_t>{0, 0, D3DFMT_X8R8G8B8, 1}));
   t.direct3d.Fail("GetAdapterDisplayMode", D3DERR_NOTAVAILABLE, 1);
   device().CallLog::Clear();
-  EXPECT_FALSE(ResetDeviceWindowed(scene()));
+  EXPECT_FALSE(ResetDeviceWindowed(scene().resources));
   EXPECT_EQ(device().Count("Reset"), 0u) << "no display mode, no reset";
 }
 
@@ -273,8 +274,8 @@ TEST_F(FrameTest, TheFirstFrameSeedsTheRaysAroundTheCameraAndEveryFrameDrawsThem
   for (int frame = 0; frame < 3; ++frame) {
     ASSERT_EQ(Frame(), FrameResult::Presented);
     if (frame == 0) {
-      const LightRay& ray = scene().lightRays.Rays()[0];
-      const float ring = std::hypot(ray.baseX - scene().cameraX, ray.baseZ - scene().cameraZ);
+      const LightRay& ray = scene().resources.lightRays.Rays()[0];
+      const float ring = std::hypot(ray.baseX - state.cameraX, ray.baseZ - state.cameraZ);
       EXPECT_GE(ring, 0.14f);
       EXPECT_LE(ring, 0.36f);
     }

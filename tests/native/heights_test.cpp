@@ -8,7 +8,7 @@
 
 #include "scene/ground_height.h"
 #include "scene/heights.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {

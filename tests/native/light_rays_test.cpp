@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
-#include "render/light_rays.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
+#include "scene/light_rays.h"
 #include "scene/folder_resource_source.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {
@@ -21,7 +21,7 @@ struct RaysTest : ::testing::Test {
   StateCache cache;
   FolderResourceSource source{SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT};
   CLightRays rays;
-  const Plane far{0.0f, 0.0f, 1.0f, -0.45f};
+  const Vector3 far{0.0f, 0.0f, 1.0f};
 };
 
 TEST_F(RaysTest, AlphaNeverExceeds25AtTheTopOr12AtTheFoot) {

@@ -7,8 +7,8 @@
 
 #include "fishlife/cell_codes.h"
 #include "fishlife/navigation_map.h"
-#include "shell/instance_counts.h"
-#include "shell/random.h"
+#include "base/instance_counts.h"
+#include "base/random.h"
 
 namespace sorvane::navtest {
 

@@ -10,7 +10,7 @@
 #include "scene/ground_height.h"
 #include "scene/object_placement.h"
 #include "scene/seabed_tiles.h"
-#include "shell/instance_counts.h"
+#include "base/instance_counts.h"
 
 namespace sorvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <array>
 #include <set>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "scene/colour_scheme.h"
 #include "scene_test_support.h"
 
@@ -18,10 +18,10 @@ TEST(SceneConstruction, LoadsAll97TexturesFromTheGeneratedImages) {
   TestScene t;
   ASSERT_TRUE(t.source.opened);
   ASSERT_TRUE(t.ok) << "error " << t.error;
-  EXPECT_EQ(std::count(t.scene->textures.begin(), t.scene->textures.end(), nullptr), 0);
+  EXPECT_EQ(std::count(t.scene->resources.textures.begin(), t.scene->resources.textures.end(), nullptr), 0);
   // The light-ray image besides the 97.
   EXPECT_EQ(t.device().Count("CreateTexture"), static_cast<size_t>(kTextureCount + 1));
-  std::set<Texture*> distinct(t.scene->textures.begin(), t.scene->textures.end());
+  std::set<Texture*> distinct(t.scene->resources.textures.begin(), t.scene->resources.textures.end());
   EXPECT_EQ(distinct.size(), static_cast<size_t>(kTextureCount));
 
   // The light-ray image and the shader text first, then every texture once,
@@ -34,12 +34,12 @@ TEST(SceneConstruction, LoadsAll97TexturesFromTheGeneratedImages) {
   EXPECT_EQ(ids[2 + kFirstFishTexture + 3], 256) << "species 3 skips the id 255";
   EXPECT_EQ(ids[2 + kWideTexture], 245);
   EXPECT_EQ(std::count(ids.begin(), ids.end(), 255), 0);
-  EXPECT_TRUE(t.scene->shaderReady);
-  EXPECT_NE(t.scene->shaderHandle, 0u);
+  EXPECT_TRUE(t.scene->resources.shaderReady);
+  EXPECT_NE(t.scene->resources.shaderHandle, 0u);
 
-  const RecordedTexture& sand = RecordingDevice::Of(t.scene->textures[kSandTexture]);
+  const RecordedTexture& sand = RecordingDevice::Of(t.scene->resources.textures[kSandTexture]);
   EXPECT_EQ(sand.width, 256u);
-  const RecordedTexture& shimmer = RecordingDevice::Of(t.scene->textures[kFirstShimmerTexture]);
+  const RecordedTexture& shimmer = RecordingDevice::Of(t.scene->resources.textures[kFirstShimmerTexture]);
   EXPECT_EQ(shimmer.width, 32u);
   EXPECT_EQ(shimmer.format, D3DFMT_A8R8G8B8);
 }
@@ -55,7 +55,7 @@ TEST(SceneConstruction, CyrillicUsersGetTheirWideImage) {
 TEST(SceneConstruction, SeabedStripCoversEveryCellWithTwoTriangles) {
   TestScene t;
   ASSERT_TRUE(t.ok);
-  const RecordedBuffer& b = RecordingDevice::Buffer(t.scene->seabedIndexBuffer);
+  const RecordedBuffer& b = RecordingDevice::Buffer(t.scene->resources.seabedIndexBuffer);
   ASSERT_EQ(b.bytes.size(), kSeabedIndexCount * sizeof(uint16_t));
   EXPECT_EQ(b.formatOrFvf, D3DFMT_INDEX16);
   const auto* idx = reinterpret_cast<const uint16_t*>(b.bytes.data());
@@ -81,7 +81,7 @@ TEST(SceneConstruction, SeabedStripCoversEveryCellWithTwoTriangles) {
 TEST(SceneConstruction, NeighbourListsHold9_15And25TilesTheTileItselfIncluded) {
   TestScene t;
   ASSERT_TRUE(t.ok);
-  const SeabedTile* tiles = t.scene->tiles.get();
+  const SeabedTile* tiles = t.scene->world.tiles.get();
   EXPECT_EQ(tiles[0].neighbourCount, 9);
   EXPECT_EQ(tiles[0].neighbours[0].tile, 0);
   EXPECT_EQ(tiles[0].neighbours[0].columnOffset, 0);
@@ -112,14 +112,14 @@ TEST(SceneConstruction, NeighbourListsHold9_15And25TilesTheTileItselfIncluded) {
 TEST(SceneConstruction, TileVerticesCarryTheHeightsAndNeighboursShareTheirBorders) {
   TestScene t;
   ASSERT_TRUE(t.ok);
-  const float* h = t.scene->heightGrid.get();
-  const SeabedTile* tiles = t.scene->tiles.get();
+  const float* h = t.scene->world.heightGrid.get();
+  const SeabedTile* tiles = t.scene->world.tiles.get();
   auto vertex = [&](int tr, int tc, int i, int j) {
-    return BufferAs<SceneryVertex>(tiles[tr * 25 + tc].vertexBuffer)[i * kTileGridVertices + j];
+    return BufferAs<SceneryVertex>(t.scene->resources.tileBuffers[tr * 25 + tc])[i * kTileGridVertices + j];
   };
   for (int tr = 0; tr < kTilesPerSide; ++tr) {
     for (int tc = 0; tc < kTilesPerSide; ++tc) {
-      const RecordedBuffer& b = RecordingDevice::Buffer(tiles[tr * 25 + tc].vertexBuffer);
+      const RecordedBuffer& b = RecordingDevice::Buffer(t.scene->resources.tileBuffers[tr * 25 + tc]);
       ASSERT_EQ(b.bytes.size(), 8092u);
       EXPECT_EQ(b.formatOrFvf, D3DFVF_XYZ | D3DFVF_TEX2);
       float low = 1.0f, high = -1.0f;
@@ -151,7 +151,7 @@ TEST(SceneConstruction, TileVerticesCarryTheHeightsAndNeighboursShareTheirBorder
 TEST(SceneConstruction, CellCodesMarginsAndTheCameraStartCell) {
   TestScene t;
   ASSERT_TRUE(t.ok);
-  const Scene& s = *t.scene;
+  const World& s = t.scene->world;
   std::array<int, 256> counts{};
   for (int i = 0; i < kGridCells; ++i) ++counts[s.map.cellGrid[i]];
   for (int code : {7, 13, 41, 42}) EXPECT_EQ(counts[code], 0) << "code " << code << " has weight 0";
@@ -173,12 +173,12 @@ TEST(SceneConstruction, CellCodesMarginsAndTheCameraStartCell) {
 TEST(SceneConstruction, TheSameSeedGrowsTheSameSeabed) {
   TestScene a(99), b(99), c(100);
   ASSERT_TRUE(a.ok && b.ok && c.ok);
-  EXPECT_TRUE(std::equal(a.scene->heightGrid.get(), a.scene->heightGrid.get() + kHeightGridPoints,
-                         b.scene->heightGrid.get()));
-  EXPECT_TRUE(std::equal(a.scene->map.cellGrid.get(), a.scene->map.cellGrid.get() + kGridCells,
-                         b.scene->map.cellGrid.get()));
-  EXPECT_FALSE(std::equal(a.scene->map.cellGrid.get(), a.scene->map.cellGrid.get() + kGridCells,
-                          c.scene->map.cellGrid.get()));
+  EXPECT_TRUE(std::equal(a.scene->world.heightGrid.get(), a.scene->world.heightGrid.get() + kHeightGridPoints,
+                         b.scene->world.heightGrid.get()));
+  EXPECT_TRUE(std::equal(a.scene->world.map.cellGrid.get(), a.scene->world.map.cellGrid.get() + kGridCells,
+                         b.scene->world.map.cellGrid.get()));
+  EXPECT_FALSE(std::equal(a.scene->world.map.cellGrid.get(), a.scene->world.map.cellGrid.get() + kGridCells,
+                          c.scene->world.map.cellGrid.get()));
 }
 
 void ExpectBackdrop(const Scene& s, const ColourScheme& want) {
@@ -186,7 +186,7 @@ void ExpectBackdrop(const Scene& s, const ColourScheme& want) {
     float x, y, z;
     uint32_t colour;
   };
-  const V* v = BufferAs<V>(s.backdrop);
+  const V* v = BufferAs<V>(s.resources.backdrop);
   for (int i = 0; i < 18; ++i) {
     EXPECT_EQ(v[i].z, 0.5f);
     if (v[i].y <= -0.02f) {
@@ -210,7 +210,7 @@ TEST(SceneConstruction, EveryColourSchemeRowSetsClearFogBackdropAndSurface) {
     TestScene t(3, s);
     ASSERT_TRUE(t.ok);
     const ColourScheme& want = rows[setting == 1 || setting == 2 ? setting : 0];
-    EXPECT_EQ(t.scene->colours.clearColour, want.clearColour);
+    EXPECT_EQ(t.scene->resources.colours.clearColour, want.clearColour);
     ExpectBackdrop(*t.scene, want);
     const auto& calls = t.device().calls();
     auto fog = std::find_if(calls.begin(), calls.end(), [](const RecordedCall& c) {

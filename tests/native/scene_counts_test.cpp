@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/instance_counts.h"
+#include "base/instance_counts.h"
 
 namespace sorvane {
 

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
-#include "render/state_cache.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
+#include "device/state_cache.h"
 #include "scene/scene_device.h"
 
 namespace sorvane {
 
 TEST(SceneDevice, PresentParametersFollowTheSettings) {
   SceneDeviceSettings s;
-  s.screenWidth = 1024;
-  s.screenHeight = 768;
-  s.resolution = 3;
-  s.antialiasing = 2;
+  s.width = 1024;
+  s.height = 768;
+  s.multiSampleType = D3DMULTISAMPLE_4_SAMPLES;
   PresentParameters desktop = ScenePresentParameters(s);
   EXPECT_EQ(desktop.backBufferWidth, 1024u);
   EXPECT_EQ(desktop.backBufferHeight, 768u);
@@ -24,19 +23,14 @@ TEST(SceneDevice, PresentParametersFollowTheSettings) {
   EXPECT_TRUE(desktop.enableAutoDepthStencil);
   EXPECT_EQ(desktop.autoDepthStencilFormat, D3DFMT_D16);
   EXPECT_EQ(desktop.presentationInterval, D3DPRESENT_INTERVAL_ONE);
-
-  s.useResolutionSetting = true;
-  PresentParameters set = ScenePresentParameters(s);
-  EXPECT_EQ(set.backBufferWidth, 1280u);
-  EXPECT_EQ(set.backBufferHeight, 1024u);
 }
 
 TEST(SceneDevice, SoftwareVertexProcessingIsTheFallbackThenErrorOne) {
   RecordingDirect3D d3d;
   Device* device = nullptr;
   SceneDeviceSettings s;
-  s.screenWidth = 800;
-  s.screenHeight = 600;
+  s.width = 800;
+  s.height = 600;
   EXPECT_EQ(CreateSceneDevice(d3d, s, &device), 0);
   ASSERT_NE(device, nullptr);
   EXPECT_EQ(d3d.calls().back().args[1], D3DCREATE_HARDWARE_VERTEXPROCESSING);

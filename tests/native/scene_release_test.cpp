@@ -2,7 +2,7 @@
 // release afterwards freeing exactly what was made.
 #include <gtest/gtest.h>
 
-#include "render/d3d8_constants.h"
+#include "device/d3d8_constants.h"
 #include "scene_test_support.h"
 
 namespace sorvane {
@@ -31,7 +31,7 @@ TEST(SceneRelease, NoDeviceIsErrorOne) {
   int error = -1;
   EXPECT_FALSE(InitScene(scene, none, t.settings, t.source, error));
   EXPECT_EQ(error, kSceneErrorDevice);
-  EXPECT_EQ(scene.device, nullptr);
+  EXPECT_EQ(scene.resources.device, nullptr);
   ReleaseScene(scene);
 }
 
@@ -39,9 +39,9 @@ TEST(SceneRelease, AMissingTextureIsErrorTwoAndWhatWasMadeIsReleased) {
   TestScene t(7, TestScene::DefaultSettings(), {331});
   EXPECT_FALSE(t.ok);
   EXPECT_EQ(t.error, kSceneErrorTextures);
-  EXPECT_EQ(t.scene->textures[kTextureCount - 2], nullptr);
-  EXPECT_NE(t.scene->textures[kTextureCount - 3], nullptr);
-  EXPECT_FALSE(t.scene->tiles) << "construction comes after the textures";
+  EXPECT_EQ(t.scene->resources.textures[kTextureCount - 2], nullptr);
+  EXPECT_NE(t.scene->resources.textures[kTextureCount - 3], nullptr);
+  EXPECT_FALSE(t.scene->world.tiles) << "construction comes after the textures";
   ReleaseScene(*t.scene);
   EXPECT_EQ(t.device().LiveResources(), 0u);
 }
@@ -49,8 +49,8 @@ TEST(SceneRelease, AMissingTextureIsErrorTwoAndWhatWasMadeIsReleased) {
 TEST(SceneRelease, AMissingShaderIsNoFailure) {
   TestScene t(7, TestScene::DefaultSettings(), {400});
   ASSERT_TRUE(t.ok);
-  EXPECT_FALSE(t.scene->shaderReady);
-  EXPECT_EQ(t.scene->shaderHandle, 0u);
+  EXPECT_FALSE(t.scene->resources.shaderReady);
+  EXPECT_EQ(t.scene->resources.shaderHandle, 0u);
   ReleaseScene(*t.scene);
   EXPECT_EQ(t.device().Count("DeleteVertexShader"), 0u);
 }
@@ -58,21 +58,21 @@ TEST(SceneRelease, AMissingShaderIsNoFailure) {
 TEST(SceneRelease, ATileBufferThatCannotBeFilledFailsConstruction) {
   RecordingDevice device;
   Scene scene;
-  scene.device = &device;
-  FillTileTexCoords(scene.tileTexCoords);
+  scene.resources.device = &device;
+  FillTileTexCoords(scene.resources.tileTexCoords);
   device.Fail("LockVertexBuffer", D3DERR_INVALIDCALL);
   EXPECT_FALSE(BuildScene(scene, TestScene::DefaultSettings()));
   EXPECT_EQ(device.Count("CreateVertexBuffer"), 1u);
-  EXPECT_EQ(scene.tilesWithBuffers, 1);
+  EXPECT_EQ(scene.resources.tilesWithBuffers, 1);
   ReleaseScene(scene);
   EXPECT_EQ(device.LiveResources(), 0u);
 
   RecordingDevice full;
   Scene second;
-  second.device = &full;
+  second.resources.device = &full;
   full.Fail("CreateVertexBuffer", E_OUTOFMEMORY);
   EXPECT_FALSE(BuildScene(second, TestScene::DefaultSettings()));
-  EXPECT_EQ(second.tilesWithBuffers, 0);
+  EXPECT_EQ(second.resources.tilesWithBuffers, 0);
   ReleaseScene(second);
   EXPECT_EQ(full.Count("ReleaseVertexBuffer"), 0u);
 }

@@ -7,10 +7,10 @@
 #include <set>
 #include <vector>
 
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 #include "scene/folder_resource_source.h"
 #include "scene/scene.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 
@@ -41,8 +41,8 @@ struct TestScene {
   ~TestScene() { ReleaseScene(*scene); }
   static SceneSettings DefaultSettings() {
     SceneSettings s;
-    s.device.screenWidth = 800;
-    s.device.screenHeight = 600;
+    s.device.width = 800;
+    s.device.height = 600;
     s.counts = ScaleSceneCounts(2, 2, 2);
     return s;
   }

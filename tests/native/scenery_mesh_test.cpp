@@ -6,11 +6,11 @@
 #include <cmath>
 #include <vector>
 
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
 #include "scene/geometry/scenery_mesh_prep.h"
 #include "scene/geometry/scenery_meshes.h"
-#include "shell/random.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {

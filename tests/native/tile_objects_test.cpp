@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "d3dx/matrix_math.h"
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
+#include "device/d3d8_constants.h"
+#include "tests/support/device_recording.h"
 #include "render/tile_objects.h"
 
 namespace sorvane {

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "render/device_d3d8_win32.h"
+#include "device/device_d3d8_win32.h"
 #include "render/render_frame.h"
 #include "scene/resource_source_win32.h"
 #include "scene/scene.h"
-#include "shell/instance_counts.h"
-#include "shell/named_event.h"
-#include "shell/random.h"
+#include "base/instance_counts.h"
+#include "base/auto_reset_event.h"
+#include "base/random.h"
 
 namespace sorvane {
 
@@ -36,30 +36,31 @@ TEST(SceneRuntime, BuildsLoadsEveryTextureAcceptsTheShaderAndPresents) {
   Direct3D* d3d = CreateRuntimeDirect3D(create);
   ASSERT_NE(d3d, nullptr);
   SceneSettings settings;
-  settings.device.screenWidth = width;
-  settings.device.screenHeight = height;
+  settings.device.width = width;
+  settings.device.height = height;
   settings.device.window = window;
   settings.counts = ScaleSceneCounts(2, 2, 2);
   SeedRandom(7);
   ModuleResourceSource resources(GetModuleHandleA(nullptr));
   auto scene = std::make_unique<Scene>();
-  ASSERT_TRUE(scene->map.pathSearch.Init(400, 400));
+  ASSERT_TRUE(scene->world.map.pathSearch.Init(400, 400));
   int error = -1;
   ASSERT_TRUE(InitScene(*scene, *d3d, settings, resources, error)) << "error " << error;
-  EXPECT_TRUE(scene->shaderReady) << "the runtime refused the plant shader";
+  EXPECT_TRUE(scene->resources.shaderReady) << "the runtime refused the plant shader";
   int loaded = 0;
-  for (Texture* t : scene->textures) loaded += t != nullptr;
+  for (Texture* t : scene->resources.textures) loaded += t != nullptr;
   EXPECT_EQ(loaded, kTextureCount);
 
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  FrameState frameState;
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
   for (int frame = 0; frame < 20; ++frame) {
     if (frame > 0) stop.Set();  // the calculation cycle that the frame waits for
-    ASSERT_EQ(RenderFrame(*scene, start, stop), FrameResult::Presented) << "frame " << frame;
+    ASSERT_EQ(RenderFrame(*scene, frameState, start, stop), FrameResult::Presented) << "frame " << frame;
   }
 
   ReleaseScene(*scene);
-  scene->device->Release();
+  scene->resources.device->Release();
   d3d->Release();
   DestroyWindow(window);
 }

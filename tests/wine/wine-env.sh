@@ -17,3 +17,15 @@ if [ ! -f "$WINEPREFIX/.sorvane-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.sorvane-ready"
 fi
+# The saver looks for its music and ambient sound in the Windows directory.
+for sound in sorvane.ogg svambient.ogg; do
+  if [ -f "$SORVANE_BUILD/generated/$sound" ]; then
+    cp -u "$SORVANE_BUILD/generated/$sound" "$WINEPREFIX/drive_c/windows/"
+  fi
+done
+# Wine's own fonts (MS Sans Serif, Marlett for the caption buttons) are found
+# only in the Windows font folder here, so dialogs look as they do on Windows.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] && [ ! -f "$fonts/sserife.fon" ]; then
+  cp /usr/share/wine/fonts/* "$fonts/"
+fi

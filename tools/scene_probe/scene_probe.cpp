@@ -16,17 +16,15 @@
 #include <string>
 #include <vector>
 
-#include "d3dx/vector.h"
 #include "fishlife/calculation_cycle.h"
-#include "render/d3d8_constants.h"
-#include "render/device_recording.h"
+#include "tests/support/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
 #include "scene/scene.h"
 #include "settings/settings.h"
-#include "shell/named_event.h"
-#include "shell/random.h"
+#include "base/auto_reset_event.h"
+#include "base/random.h"
 
 namespace sorvane {
 namespace {
@@ -79,34 +77,11 @@ LayerCount CountLayer(const int16_t* layer) {
   return c;
 }
 
-// What one frame drew: all draw calls, the object meshes (a coral's two parts
-// count twice) and the bubbles.
-struct FrameDraws {
-  long calls = 0;
-  long meshes = 0;
-  long bubbles = 0;
-};
-
-FrameDraws CountDraws(const RecordingDevice& device, const Scene& scene) {
-  FrameDraws d;
-  uint64_t stream = 0;
-  const auto rays = reinterpret_cast<uintptr_t>(scene.lightRays.Vertices());
-  const auto bubbles = reinterpret_cast<uintptr_t>(scene.bubbleBillboard);
-  for (const RecordedCall& c : device.calls()) {
-    if (c.name == "SetStreamSource") stream = c.args[1];
-    if (c.name != "DrawPrimitive" && c.name != "DrawIndexedPrimitive") continue;
-    ++d.calls;
-    if (c.name == "DrawIndexedPrimitive" && c.args[0] == D3DPT_TRIANGLELIST && stream != rays) ++d.meshes;
-    if (c.name == "DrawPrimitive" && stream == bubbles) ++d.bubbles;
-  }
-  return d;
-}
-
 int Run(const Options& o) {
   SeedRandom(o.seed);
   SceneSettings settings;
-  settings.device.screenWidth = 1024;
-  settings.device.screenHeight = 768;
+  settings.device.width = 1024;
+  settings.device.height = 768;
   settings.colorScheme = o.scheme;
   settings.counts = ScaleSceneCounts(o.fish, o.plant, o.wreck);
   settings.cameraSpeedFactor = CameraSpeedFactor(o.camSpeed);
@@ -118,9 +93,9 @@ int Run(const Options& o) {
   }
   RecordingDirect3D direct3d;
   Scene scene;
-  if (!scene.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
-  NamedEvent start = NamedEvent::Create(kStartCalculationEvent);
-  NamedEvent stop = NamedEvent::Create(kStopCalculationEvent);
+  if (!scene.world.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
 
   auto t0 = std::chrono::steady_clock::now();
   int error = 0;
@@ -129,19 +104,12 @@ int Run(const Options& o) {
     return 1;
   }
   const double constructionMs = MillisecondsSince(t0);
-  UpdateProjection(scene, 1024, 768);
+  FrameState frameState;
+  UpdateProjection(scene.resources.device, frameState, 1024, 768);
   RecordingDevice& device = *direct3d.devices.back();
 
   std::array<long, 256> codeCounts{};
-  for (int i = 0; i < kGridCells; ++i) ++codeCounts[scene.map.cellGrid[i]];
-  long objects = 0, mostOnATile = 0;
-  for (int t = 0; t < kTileCount; ++t) {
-    long onTile = 0;
-    for (int c = 0; c < kObjectClassCount; ++c) onTile += ObjectCount(scene.tiles[t].objects, c);
-    objects += onTile;
-    mostOnATile = std::max(mostOnATile, onTile);
-  }
-  FrameDraws drawTotals, drawMost;
+  for (int i = 0; i < kGridCells; ++i) ++codeCounts[scene.world.map.cellGrid[i]];
 
   double firstCycleMs = 0.0, frameTotalMs = 0.0, frameMaxMs = 0.0;
   int cyclesRun = 0, framesPresented = 0;
@@ -149,27 +117,22 @@ int Run(const Options& o) {
   std::vector<std::array<float, 3>> positions;
   for (int frame = 0; frame < o.frames; ++frame) {
     t0 = std::chrono::steady_clock::now();
-    const FrameResult result = RenderFrame(scene, start, stop);
+    const FrameResult result = RenderFrame(scene, frameState, start, stop);
     const double ms = MillisecondsSince(t0);
     frameTotalMs += ms;
     frameMaxMs = std::max(frameMaxMs, ms);
     if (result == FrameResult::Presented) ++framesPresented;
-    const FrameDraws draws = CountDraws(device, scene);
-    drawTotals.calls += draws.calls, drawTotals.meshes += draws.meshes, drawTotals.bubbles += draws.bubbles;
-    drawMost.calls = std::max(drawMost.calls, draws.calls);
-    drawMost.meshes = std::max(drawMost.meshes, draws.meshes);
-    drawMost.bubbles = std::max(drawMost.bubbles, draws.bubbles);
     device.CallLog::Clear();
-    if (frame % o.sample == 0) positions.push_back({static_cast<float>(frame), scene.cameraX, scene.cameraZ});
+    if (frame % o.sample == 0) positions.push_back({static_cast<float>(frame), frameState.cameraX, frameState.cameraZ});
     // The calculation thread's side of the hand-over, on this thread.
     if (!start.Wait(0)) continue;
     if (cyclesRun < o.cycles) {
       t0 = std::chrono::steady_clock::now();
-      RunCalculationCycle(scene.map);
+      RunCalculationCycle(scene.world.map);
       if (cyclesRun++ == 0) {
         firstCycleMs = MillisecondsSince(t0);
-        layers.push_back(CountLayer(scene.map.pathSearch.baseLayer));
-        for (int16_t* layer : scene.map.pathSearch.levelLayers) layers.push_back(CountLayer(layer));
+        layers.push_back(CountLayer(scene.world.map.pathSearch.baseLayer));
+        for (int16_t* layer : scene.world.map.pathSearch.levelLayers) layers.push_back(CountLayer(layer));
       }
     }
     stop.Set();
@@ -177,8 +140,8 @@ int Run(const Options& o) {
 
   std::printf("{\n  \"seed\": %u, \"fish\": %d, \"plant\": %d, \"wreck\": %d, \"camSpeed\": %d,\n", o.seed, o.fish,
               o.plant, o.wreck, o.camSpeed);
-  std::printf("  \"fishCount\": %d, \"colourScheme\": \"%06X\", \"shaderReady\": %s,\n", scene.fishCount,
-              scene.colours.clearColour, scene.shaderReady ? "true" : "false");
+  std::printf("  \"fishCount\": %d, \"colourScheme\": \"%06X\", \"shaderReady\": %s,\n", scene.world.fishCount,
+              scene.resources.colours.clearColour, scene.resources.shaderReady ? "true" : "false");
   std::printf("  \"cellCodes\": {");
   bool first = true;
   for (int code = 0; code < 256; ++code) {
@@ -186,7 +149,7 @@ int Run(const Options& o) {
     std::printf("%s\"%d\": %ld", first ? "" : ", ", code, codeCounts[code]);
     first = false;
   }
-  std::printf("},\n  \"cameraStartCell\": [%d, %d],\n", scene.cameraStartCell.column, scene.cameraStartCell.row);
+  std::printf("},\n  \"cameraStartCell\": [%d, %d],\n", scene.world.cameraStartCell.column, scene.world.cameraStartCell.row);
   std::printf("  \"layers\": [");
   for (size_t i = 0; i < layers.size(); ++i) {
     std::printf("%s{\"layer\": \"%s\", \"blocked\": %ld, \"free\": %ld}", i ? ",\n             " : "",
@@ -199,13 +162,6 @@ int Run(const Options& o) {
   }
   std::printf("],\n  \"frames\": %d, \"framesPresented\": %d, \"cycles\": %d,\n", o.frames, framesPresented,
               cyclesRun);
-  const double perFrame = o.frames > 0 ? 1.0 / o.frames : 0.0;
-  std::printf("  \"objects\": {\"total\": %ld, \"perTileMean\": %.1f, \"perTileMax\": %ld},\n", objects,
-              static_cast<double>(objects) / kTileCount, mostOnATile);
-  std::printf("  \"perFrame\": {\"drawCallsMean\": %.1f, \"drawCallsMax\": %ld, \"objectMeshDrawsMean\": %.1f, "
-              "\"objectMeshDrawsMax\": %ld, \"bubblesMean\": %.1f, \"bubblesMax\": %ld},\n",
-              drawTotals.calls * perFrame, drawMost.calls, drawTotals.meshes * perFrame, drawMost.meshes,
-              drawTotals.bubbles * perFrame, drawMost.bubbles);
   std::printf("  \"ms\": {\"construction\": %.3f, \"firstCycle\": %.3f, \"framesMean\": %.4f, \"framesMax\": %.4f}\n}\n",
               constructionMs, firstCycleMs, o.frames > 0 ? frameTotalMs / o.frames : 0.0, frameMaxMs);
   ReleaseScene(scene);

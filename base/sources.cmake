@@ -1,0 +1,10 @@
+list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/instance_counts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/random.cpp
+)
+list(APPEND SORVANE_NATIVE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/auto_reset_event_posix.cpp
+)
+list(APPEND SORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/auto_reset_event_win32.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND SORVANE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/device_d3d8_win32.cpp
+)
