@@ -29,6 +29,17 @@ add_library(sorvane_test_support_fast STATIC ${CMAKE_SOURCE_DIR}/tests/support/d
 target_compile_options(sorvane_test_support_fast PRIVATE -O2)
 target_link_libraries(sorvane_test_support_fast PUBLIC sorvane_core_fast)
 
+# The scenery meshes as the generator writes them, compiled into the core.
+set(SORVANE_MESH_SOURCE ${CMAKE_BINARY_DIR}/generated/scenery_meshes.cpp)
+add_custom_command(
+  OUTPUT ${SORVANE_MESH_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND gen_meshes ${SORVANE_MESH_SOURCE}
+  DEPENDS gen_meshes
+  COMMENT "Generating the scenery meshes")
+target_sources(sorvane_core PRIVATE ${SORVANE_MESH_SOURCE})
+target_sources(sorvane_core_fast PRIVATE ${SORVANE_MESH_SOURCE})
+
 file(GLOB SORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(native_tests ${SORVANE_NATIVE_TESTS})
 target_link_libraries(native_tests PRIVATE sorvane_test_support sorvane_soundgen sorvane_fishgen GTest::gtest GTest::gtest_main)

@@ -10,11 +10,12 @@ ExternalProject_Add(host_tools
   SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
   BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
   CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures gen_sounds gen_fish
+  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures gen_sounds gen_fish gen_meshes
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
     ${CMAKE_BINARY_DIR}/host-tools/gen_sounds ${CMAKE_BINARY_DIR}/host-tools/gen_fish
+    ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
 )
 set(SORVANE_GENERATED_FILES ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
     ${SORVANE_GENERATED}/installer.bmp ${SORVANE_GENERATED}/textures.rc)
@@ -33,6 +34,13 @@ add_custom_command(
   COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_fish ${SORVANE_FISH_TABLES}
   DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_fish
 )
+set(SORVANE_MESH_SOURCE ${SORVANE_GENERATED}/scenery_meshes.cpp)
+add_custom_command(
+  OUTPUT ${SORVANE_MESH_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
+  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_meshes ${SORVANE_MESH_SOURCE}
+  DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
+)
 
 # The two sound files the saver looks for in the Windows directory; the test
 # prefix and tools/run.sh copy them there, the installer ships them.
@@ -50,7 +58,8 @@ set(SORVANE_WIN_FLAGS -Wall -Wextra)
 set(SORVANE_WIN_LINK -static -static-libgcc -static-libstdc++)
 
 set(SORVANE_ENTRY ${CMAKE_SOURCE_DIR}/shell/main_win32.cpp)
-add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES} ${SORVANE_FISH_TABLES})
+add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES} ${SORVANE_FISH_TABLES}
+  ${SORVANE_MESH_SOURCE})
 target_include_directories(sorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_win PRIVATE ${SORVANE_WIN_FLAGS})
 target_compile_definitions(sorvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)

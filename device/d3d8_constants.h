@@ -104,6 +104,7 @@ constexpr uint32_t D3DTSS_ADDRESSV = 14;
 constexpr uint32_t D3DTSS_MAGFILTER = 16;
 constexpr uint32_t D3DTSS_MINFILTER = 17;
 constexpr uint32_t D3DTSS_MIPFILTER = 18;
+constexpr uint32_t D3DTSS_MIPMAPLODBIAS = 19;
 
 constexpr uint32_t D3DTOP_DISABLE = 1;
 constexpr uint32_t D3DTOP_SELECTARG1 = 2;

@@ -29,6 +29,9 @@ class StateCache {
     return r;
   }
 
+  // The value last taken by the device, or 0xFFFFFFFF when none yet.
+  uint32_t RenderStateValue(uint32_t state) const { return state < kRenderStates ? renderStates_[state] : kUnset; }
+
   HResult SetTextureStageStateCached(Device& device, uint32_t stage, uint32_t type, uint32_t value) {
     if (stage >= kStages || type >= kStageStates || stageStates_[stage][type] == value) return 0;
     HResult r = device.SetTextureStageState(stage, type, value);

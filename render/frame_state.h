@@ -8,6 +8,7 @@
 #include "device/device.h"
 #include "render/fish_drawing.h"
 #include "render/frustum.h"
+#include "render/tile_objects.h"
 #include "scene/seabed_tiles.h"
 
 namespace sorvane {
@@ -15,6 +16,8 @@ namespace sorvane {
 struct FrameState {
   MatrixStack matrixStack;
   bool wideScreen = false;
+  // The clock the plant sway follows.
+  TickSource tickCount = nullptr;
   float aspectRatio = 4.0f / 3.0f;
   float cameraX = 0.0f;
   float cameraZ = 0.0f;

@@ -1,5 +1,5 @@
-// The frame's passes in their order: ceiling, backdrop, seabed, (objects),
-// the fish hand-over, (light rays), shimmer, fade, present.
+// The frame's passes in their order: ceiling, backdrop, seabed, objects,
+// the fish hand-over, light rays, shimmer, fade, present.
 #include "render/render_frame.h"
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "device/d3d8_constants.h"
 #include "device/float_state.h"
 #include "render/projection.h"
+#include "render/tile_objects.h"
 #include "scene/ground_height.h"
 #include "scene/quad_vertices.h"
 
@@ -123,6 +124,31 @@ void DrawBackdrop(Frame& s) {
 
 // The tiles around the camera's tile that a sphere about their centre keeps in
 // view; the camera's own tile always.
+// The objects of the tiles the seabed pass found visible, in list order.
+void DrawObjects(Frame& s, int cameraTile) {
+  ObjectPass pass{s.d,
+                  s.r.cache,
+                  s.f.matrixStack,
+                  s.r.meshBuffers,
+                  s.r.meshTextures,
+                  s.r.textures[kFirstCausticTexture + s.f.causticFrame],
+                  s.r.textures[kBubbleTexture],
+                  s.r.bubbleBillboard,
+                  s.f.frustumPlanes,
+                  s.f.cameraX,
+                  s.f.cameraZ,
+                  s.r.shaderReady,
+                  s.r.shaderHandle,
+                  s.f.world,
+                  s.f.view,
+                  s.f.projection,
+                  s.f.tickCount};
+  const SeabedTile& centre = s.w.tiles[cameraTile];
+  for (int i = 0; i < centre.neighbourCount; ++i) {
+    if (s.f.neighbourVisible[i]) DrawTileObjects(pass, s.w.tiles[centre.neighbours[i].tile].objects);
+  }
+}
+
 void DrawSeabed(Frame& s, int cameraTile) {
   Device& d = s.d;
   d.SetTexture(0, s.r.textures[kSandTexture]);
@@ -284,9 +310,9 @@ FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEv
   DrawSeabed(s, cameraTile);
 
   s.f.viewCopy = s.f.view;
-  // The bubble billboard is rebuilt here, and with culling off the scene
-  // objects of the visible tiles are drawn, once their classes exist.
+  BuildBubbleBillboard(d, s.r.bubbleBillboard, s.f.viewCopy);
   SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
+  DrawObjects(s, cameraTile);
 
   SetFishStates(s);
   // A cycle that does not come back in time keeps the fish: they are neither
@@ -294,7 +320,7 @@ FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEv
   // fish down but never the saver, which must stay able to end.
   bool fishHere = true;
   if (s.f.firstFrame) {
-    // The light rays are spread around the camera here once they exist.
+    s.r.lightRays.SeedAll(s.f.cameraX, 0.0f, s.f.cameraZ);
     s.f.firstFrame = false;
   } else {
     fishHere = stopEvent.Wait(kCalculationWaitMs);
@@ -304,7 +330,10 @@ FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEv
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
   if (fishHere) startEvent.Set();
 
-  // The light rays are updated and drawn here once they exist.
+  d.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
+  d.SetVertexShader(kColourVertexFvf);
+  const Plane& far = s.f.frustumPlanes[kFarPlane];
+  s.r.lightRays.UpdateAndDraw(d, s.r.cache, {far.a, far.b, far.c}, s.f.cameraX, 0.0f, s.f.cameraZ);
   if (!DrawShimmer(s)) return EndEarly(s);
   if (!DrawFade(s)) return EndEarly(s);
 

@@ -5,4 +5,5 @@ list(APPEND SORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/frustum.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/render_frame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tile_objects.cpp
 )

@@ -9,6 +9,8 @@
 #include "device/state_cache.h"
 #include "scene/colour_scheme.h"
 #include "scene/geometry/fish_preparation.h"
+#include "scene/geometry/scenery_mesh_prep.h"
+#include "scene/light_rays.h"
 #include "scene/seabed_tiles.h"
 #include "scene/texture_table.h"
 
@@ -35,6 +37,10 @@ struct DeviceResources {
   std::array<VertexBuffer*, kTileCount> tileBuffers{};
   int tilesWithBuffers = 0;
   TileTexCoordTable tileTexCoords{};
+  SceneryMeshBuffers meshBuffers{};
+  // The stage-0 texture of each scenery mesh, null where it has none.
+  std::array<Texture*, kSceneryMeshCount> meshTextures{};
+  CLightRays lightRays;
   ColourScheme colours{};
   FishBuffers fishBuffers;
 };

@@ -35,7 +35,9 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
 // the 97 textures and finally BuildScene. False on the first failure.
 bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources);
 
-// Tiles, heights, cell codes, margins, level-pair grids, the camera and the fish.
+// Tiles, heights, cell codes, margins, the objects, level-pair grids, the
+// camera and the fish. An object array that cannot be allocated fails it like
+// any other allocation.
 bool BuildScene(Scene& scene, const SceneSettings& settings);
 
 // Releases what exists of the scene's resources and memory; the device stays.

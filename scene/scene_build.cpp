@@ -1,9 +1,11 @@
 // Scene construction: the seabed tiles, the heights, the cell codes with their
-// margins and level-pair grids, the camera's start cell and the fish.
+// margins and level-pair grids, the objects, the camera's start cell and the
+// fish.
 #include <new>
 
 #include "base/random.h"
 #include "base/world_units.h"
+#include "scene/object_placement.h"
 #include "scene/scene.h"
 
 namespace sorvane {
@@ -59,10 +61,10 @@ bool BuildScene(Scene& scene, const SceneSettings& settings) {
   FillCellGrid(world.map.cellGrid.get(), world.weights);
   ApplyHeightsToTiles(device, world.tiles.get(), scene.resources.tileBuffers.data(), world.heightGrid.get());
 
-  AddObstacleMargins(world.map);
-  // The scene objects of each tile are placed here, between the margins and
-  // the level-pair grids, once their classes exist.
-  BuildLevelPairGrids(world.map);
+  if (!PlaceObjects([&](int tile) -> TileObjects& { return world.tiles[tile].objects; }, world.map,
+                    world.heightGrid.get())) {
+    return false;
+  }
 
   ChooseCameraStartCell(world);
   if (!PlaceSchool(world.school, world.fishCount, world.map, world.cameraStartX, world.cameraStartZ)) return false;

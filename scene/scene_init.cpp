@@ -1,6 +1,8 @@
 // Scene initialisation and its release at shutdown.
 #include "scene/scene.h"
 
+#include "scene/geometry/scenery_meshes.h"
+
 namespace sorvane {
 
 bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, ResourceSource& resources,
@@ -16,9 +18,16 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
     error = kSceneErrorTextures;
     return false;
   }
-  // The scenery meshes (a failure is kSceneErrorGeometry) are built here
-  // once they exist, before the fish models.
-  PrepareFishModels(*scene.resources.device, scene.resources.fishBuffers, FishModelTables());
+  DeviceResources& r = scene.resources;
+  if (!BuildSceneryMeshes(*r.device, gSceneryMeshes, r.meshBuffers)) {
+    error = kSceneErrorGeometry;
+    return false;
+  }
+  for (int i = 0; i < kSceneryMeshCount; ++i) {
+    const int order = TextureOrderOf(kSceneryMeshes[i].texture);
+    r.meshTextures[i] = order >= 0 ? r.textures[order] : nullptr;
+  }
+  PrepareFishModels(*r.device, r.fishBuffers, FishModelTables());
   return true;
 }
 
@@ -39,6 +48,9 @@ void ReleaseScene(Scene& scene) {
   world.heightGenerator.Release();
   if (device == nullptr) return;
 
+  r.lightRays.Release(*device);
+  ReleaseSceneryMeshes(*device, r.meshBuffers);
+  r.meshTextures.fill(nullptr);
   if (r.shaderReady) device->DeleteVertexShader(r.shaderHandle);
   r.shaderReady = false;
   r.shaderHandle = 0;

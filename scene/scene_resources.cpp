@@ -31,9 +31,10 @@ void CreatePlantShader(DeviceResources& r, ResourceSource& resources) {
   if (r.shaderReady) r.shaderHandle = handle;
 }
 
-bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffer) {
+bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffer,
+                         uint32_t pool = D3DPOOL_SYSTEMMEM) {
   if (!Failed(device.CreateVertexBuffer(vertices * sizeof(ColourVertex), D3DUSAGE_WRITEONLY | D3DUSAGE_DYNAMIC,
-                                        kColourVertexFvf, D3DPOOL_SYSTEMMEM, buffer))) {
+                                        kColourVertexFvf, pool, buffer))) {
     return true;
   }
   *buffer = nullptr;
@@ -112,10 +113,14 @@ bool LoadTextures(DeviceResources& r, bool cyrillicLocale, ResourceSource& resou
 bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources) {
   DeviceResources& r = scene.resources;
   Device& device = *r.device;
-  // The light-ray object is created here once it exists.
+  // Without its rays the scene still runs: a system that failed draws nothing.
+  r.lightRays.Init(*r.direct3d, device, resources);
   CreatePlantShader(r, resources);
 
-  if (!CreateDynamicBuffer(device, 4, &r.bubbleBillboard)) return false;
+  // Every bubble is drawn from the billboard, hundreds of draws a frame: from
+  // the default pool a draw costs far less than from system memory, where the
+  // runtime may take the vertices up again for each draw.
+  if (!CreateDynamicBuffer(device, 4, &r.bubbleBillboard, D3DPOOL_DEFAULT)) return false;
   if (!CreateSeabedStrip(r)) return false;
   FillTileTexCoords(r.tileTexCoords);
   if (!CreateDynamicBuffer(device, 6, &r.shimmerQuad)) return false;

@@ -6,6 +6,7 @@
 
 #include "device/device.h"
 #include "scene/geometry/mesh_data.h"
+#include "scene/scene_objects.h"
 
 namespace sorvane {
 
@@ -33,6 +34,8 @@ struct SeabedTile {
   float row;
   float centreHeight;
   uint8_t reserved;
+  // One array per object class, in class order.
+  TileObjects objects;
   std::array<TileNeighbour, kMaxNeighbours> neighbours;
   int32_t neighbourCount;
 };

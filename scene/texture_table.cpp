@@ -44,6 +44,13 @@ TextureOptions OptionsOfSet(int set, int resourceId) {
 
 }  // namespace
 
+int TextureOrderOf(int resourceId) {
+  for (int order = 0; order < kTextureCount; ++order) {
+    if (kTextureResourceIds[order] == resourceId) return order;
+  }
+  return -1;
+}
+
 TextureLoad TextureLoadAt(int order, bool cyrillicLocale) {
   const int id = order == kWideTexture && cyrillicLocale ? kWideCyrillicResource : kTextureResourceIds[order];
   return {id, OptionsOfSet(SetAt(order), id)};

@@ -19,4 +19,7 @@ struct TextureLoad {
 // users of a Cyrillic-script language, else from 245.
 TextureLoad TextureLoadAt(int order, bool cyrillicLocale);
 
+// The position in the load order of a resource's texture; −1 for none.
+int TextureOrderOf(int resourceId);
+
 }  // namespace sorvane

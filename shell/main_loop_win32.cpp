@@ -30,6 +30,7 @@ bool QSaver::InitScene() {
   sceneSettings.cameraSpeedFactor = cameraSpeedFactor;
   sceneSettings.cyrillicLocale = cyrillicLocale;
   frame_.wideScreen = settings.wideScreen;
+  frame_.tickCount = [] { return static_cast<uint32_t>(GetTickCount()); };
   ModuleResourceSource resources(instance);
   if (!sorvane::InitScene(scene_, *d3d_, sceneSettings, resources, sceneError_)) return false;
   pacer_.Start(GetTickCount());

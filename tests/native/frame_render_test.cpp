@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 
@@ -143,14 +144,21 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   const int cameraTile = static_cast<int>(state.cameraZ / 0.32f) * 25 + static_cast<int>(state.cameraX / 0.32f);
   const SeabedTile& centre = scene().world.tiles[cameraTile];
   ASSERT_EQ(centre.neighbourCount, 25);
-  const size_t drawn = device().Count("DrawIndexedPrimitive");
+  // The tiles are the strips; the objects on them are lists.
+  auto strips = [&] {
+    const auto& calls = device().calls();
+    return static_cast<size_t>(std::count_if(calls.begin(), calls.end(), [](const RecordedCall& c) {
+      return c.name == "DrawIndexedPrimitive" && c.args[0] == D3DPT_TRIANGLESTRIP;
+    }));
+  };
+  const size_t drawn = strips();
   EXPECT_GE(drawn, 2u);
   EXPECT_LT(drawn, 25u) << "tiles behind the camera are culled";
   int visible = 0;
   for (int i = 0; i < centre.neighbourCount; ++i) visible += state.neighbourVisible[i];
   EXPECT_EQ(static_cast<size_t>(visible), drawn);
   for (const RecordedCall& c : device().calls()) {
-    if (c.name != "DrawIndexedPrimitive") continue;
+    if (c.name != "DrawIndexedPrimitive" || c.args[0] != D3DPT_TRIANGLESTRIP) continue;
     EXPECT_EQ(c.args, (std::vector<uint64_t>{D3DPT_TRIANGLESTRIP, 0, 289, 0, 572}));
   }
 
@@ -159,7 +167,7 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   for (int i = 0; i < kTileCount; ++i) scene().world.tiles[i].centreHeight = 10.0f;
   scene().world.school.count = 0;
   ASSERT_EQ(Frame(), FrameResult::Presented);
-  ASSERT_EQ(device().Count("DrawIndexedPrimitive"), 1u);
+  ASSERT_EQ(strips(), 1u);
   const auto& calls = device().calls();
   auto draw = std::find_if(calls.begin(), calls.end(), [](const RecordedCall& c) {
     return c.name == "DrawIndexedPrimitive";
@@ -255,6 +263,38 @@ TEST_F(FrameTest, EveryStateChangeGoesThroughTheCaches) {
         stageStates[key] = c.args[2];
       }
     }
+  }
+}
+
+}  // namespace
+}  // namespace sorvane
+
+namespace sorvane {
+namespace {
+
+TEST_F(FrameTest, TheFirstFrameSeedsTheRaysAroundTheCameraAndEveryFrameDrawsThemAfterTheObjects) {
+  for (int frame = 0; frame < 3; ++frame) {
+    ASSERT_EQ(Frame(), FrameResult::Presented);
+    if (frame == 0) {
+      const LightRay& ray = scene().resources.lightRays.Rays()[0];
+      const float ring = std::hypot(ray.baseX - state.cameraX, ray.baseZ - state.cameraZ);
+      EXPECT_GE(ring, 0.14f);
+      EXPECT_LE(ring, 0.36f);
+    }
+    const auto& calls = device().calls();
+    size_t rays = calls.size(), lastObject = 0, objects = 0;
+    for (size_t i = 0; i < calls.size(); ++i) {
+      if (calls[i].name != "DrawIndexedPrimitive" || calls[i].args[0] != D3DPT_TRIANGLELIST) continue;
+      if (calls[i].args == std::vector<uint64_t>{D3DPT_TRIANGLELIST, 0, 880, 0, 440}) {
+        EXPECT_EQ(rays, calls.size()) << "one ray draw per frame";
+        rays = i;
+      } else {
+        lastObject = i;
+        ++objects;
+      }
+    }
+    EXPECT_GT(objects, 0u);
+    EXPECT_LT(lastObject, rays);
   }
 }
 

@@ -19,17 +19,20 @@ TEST(SceneConstruction, LoadsAll97TexturesFromTheGeneratedImages) {
   ASSERT_TRUE(t.source.opened);
   ASSERT_TRUE(t.ok) << "error " << t.error;
   EXPECT_EQ(std::count(t.scene->resources.textures.begin(), t.scene->resources.textures.end(), nullptr), 0);
-  EXPECT_EQ(t.device().Count("CreateTexture"), static_cast<size_t>(kTextureCount));
+  // The light-ray image besides the 97.
+  EXPECT_EQ(t.device().Count("CreateTexture"), static_cast<size_t>(kTextureCount + 1));
   std::set<Texture*> distinct(t.scene->resources.textures.begin(), t.scene->resources.textures.end());
   EXPECT_EQ(distinct.size(), static_cast<size_t>(kTextureCount));
 
-  // The shader text first, then every texture once, in load order.
+  // The light-ray image and the shader text first, then every texture once,
+  // in load order.
   const std::vector<int>& ids = t.source.requested;
-  ASSERT_EQ(ids.size(), static_cast<size_t>(kTextureCount + 1));
-  EXPECT_EQ(ids[0], 400);
-  EXPECT_EQ(ids[1], 102);
-  EXPECT_EQ(ids[1 + kFirstFishTexture + 3], 256) << "species 3 skips the id 255";
-  EXPECT_EQ(ids[1 + kWideTexture], 245);
+  ASSERT_EQ(ids.size(), static_cast<size_t>(kTextureCount + 2));
+  EXPECT_EQ(ids[0], 333);
+  EXPECT_EQ(ids[1], 400);
+  EXPECT_EQ(ids[2], 102);
+  EXPECT_EQ(ids[2 + kFirstFishTexture + 3], 256) << "species 3 skips the id 255";
+  EXPECT_EQ(ids[2 + kWideTexture], 245);
   EXPECT_EQ(std::count(ids.begin(), ids.end(), 255), 0);
   EXPECT_TRUE(t.scene->resources.shaderReady);
   EXPECT_NE(t.scene->resources.shaderHandle, 0u);
@@ -46,7 +49,7 @@ TEST(SceneConstruction, CyrillicUsersGetTheirWideImage) {
   s.cyrillicLocale = true;
   TestScene t(7, s);
   ASSERT_TRUE(t.ok);
-  EXPECT_EQ(t.source.requested[1 + kWideTexture], 450);
+  EXPECT_EQ(t.source.requested[2 + kWideTexture], 450);
 }
 
 TEST(SceneConstruction, SeabedStripCoversEveryCellWithTwoTriangles) {

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "device/d3d8_constants.h"
 #include "fishlife/calculation_cycle.h"
 #include "tools/scene_probe/fish_invariants.h"
 #include "tests/support/device_recording.h"
@@ -94,6 +95,29 @@ LayerCount CountLayer(const int16_t* layer) {
   return c;
 }
 
+// What one frame drew: all draw calls, the object meshes (a coral's two parts
+// count twice) and the bubbles.
+struct FrameDraws {
+  long calls = 0;
+  long meshes = 0;
+  long bubbles = 0;
+};
+
+FrameDraws CountDraws(const RecordingDevice& device, const Scene& scene) {
+  FrameDraws d;
+  uint64_t stream = 0;
+  const auto rays = reinterpret_cast<uintptr_t>(scene.resources.lightRays.Vertices());
+  const auto bubbles = reinterpret_cast<uintptr_t>(scene.resources.bubbleBillboard);
+  for (const RecordedCall& c : device.calls()) {
+    if (c.name == "SetStreamSource") stream = c.args[1];
+    if (c.name != "DrawPrimitive" && c.name != "DrawIndexedPrimitive") continue;
+    ++d.calls;
+    if (c.name == "DrawIndexedPrimitive" && c.args[0] == D3DPT_TRIANGLELIST && stream != rays) ++d.meshes;
+    if (c.name == "DrawPrimitive" && stream == bubbles) ++d.bubbles;
+  }
+  return d;
+}
+
 int Run(const Options& o) {
   SeedRandom(o.seed);
   SceneSettings settings;
@@ -127,6 +151,14 @@ int Run(const Options& o) {
 
   std::array<long, 256> codeCounts{};
   for (int i = 0; i < kGridCells; ++i) ++codeCounts[scene.world.map.cellGrid[i]];
+  long objects = 0, mostOnATile = 0;
+  for (int t = 0; t < kTileCount; ++t) {
+    long onTile = 0;
+    for (int c = 0; c < kObjectClassCount; ++c) onTile += ObjectCount(scene.world.tiles[t].objects, c);
+    objects += onTile;
+    mostOnATile = std::max(mostOnATile, onTile);
+  }
+  FrameDraws drawTotals, drawMost;
 
   double firstCycleMs = 0.0, frameTotalMs = 0.0, frameMaxMs = 0.0;
   double cycleTotalMs = 0.0, cycleMaxMs = 0.0;
@@ -148,6 +180,11 @@ int Run(const Options& o) {
     fishDrawCalls += frameState.fishFigures.drawCalls;
     fishDrawnMax = std::max(fishDrawnMax, frameState.fishFigures.drawn);
     if (o.check && fishFault.empty() && !FishVerticesFinite(scene)) fishFault = "a fish vertex is not finite";
+    const FrameDraws draws = CountDraws(device, scene);
+    drawTotals.calls += draws.calls, drawTotals.meshes += draws.meshes, drawTotals.bubbles += draws.bubbles;
+    drawMost.calls = std::max(drawMost.calls, draws.calls);
+    drawMost.meshes = std::max(drawMost.meshes, draws.meshes);
+    drawMost.bubbles = std::max(drawMost.bubbles, draws.bubbles);
     device.CallLog::Clear();
     if (frame % o.sample == 0) positions.push_back({static_cast<float>(frame), frameState.cameraX, frameState.cameraZ});
     // The calculation thread's side of the hand-over, on this thread.
@@ -204,6 +241,13 @@ int Run(const Options& o) {
     std::printf("  \"fishInvariants\": \"%s\", \"longestWaitNearCamera\": %d,\n",
                 fishFault.empty() ? "ok" : fishFault.c_str(), invariants.longestWait);
   }
+  const double perFrame = o.frames > 0 ? 1.0 / o.frames : 0.0;
+  std::printf("  \"objects\": {\"total\": %ld, \"perTileMean\": %.1f, \"perTileMax\": %ld},\n", objects,
+              static_cast<double>(objects) / kTileCount, mostOnATile);
+  std::printf("  \"perFrame\": {\"drawCallsMean\": %.1f, \"drawCallsMax\": %ld, \"objectMeshDrawsMean\": %.1f, "
+              "\"objectMeshDrawsMax\": %ld, \"bubblesMean\": %.1f, \"bubblesMax\": %ld},\n",
+              drawTotals.calls * perFrame, drawMost.calls, drawTotals.meshes * perFrame, drawMost.meshes,
+              drawTotals.bubbles * perFrame, drawMost.bubbles);
   std::printf("  \"ms\": {\"construction\": %.3f, \"firstCycle\": %.3f, \"cyclesMean\": %.4f, \"cyclesMax\": %.4f, "
               "\"framesMean\": %.4f, \"framesMax\": %.4f}\n}\n",
               constructionMs, firstCycleMs, cyclesRun > 1 ? cycleTotalMs / (cyclesRun - 1) : 0.0, cycleMaxMs,

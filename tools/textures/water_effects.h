@@ -36,7 +36,10 @@ struct LightRayParams {
   uint32_t seed = 333;
   float coreWidth = 0.2f;     // gaussian width across the ray (u)
   float streaks = 0.35f;      // strength of the lengthwise streaks
-  float footFade = 0.35f;     // how much of the length near the foot (v = 1) fades out
+  // How much of the length near the foot (v = 1) fades out. A ray is 12.5
+  // units long and only its last 0.45 lie in view: fade no more than the part
+  // below the highest ground (about 1 %), or the visible part is dark.
+  float footFade = 0.012f;
   uint32_t colour = 0xe8f8ff;
 };
 // The ray streak: u across the ray, v along it from the top (0) to the foot (1);

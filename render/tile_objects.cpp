@@ -1,0 +1,379 @@
+// The object pass of one tile, class group by class group.
+#include "render/tile_objects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "d3dx/matrix_math.h"
+#include "device/d3d8_constants.h"
+
+namespace sorvane {
+
+namespace {
+
+enum class Transform { Translate, TurnRadians, Tipped, Leaning, Lying, TurnDegrees };
+
+struct ClassDraw {
+  int mesh;    // the (detailed, first) mesh
+  int second;  // coral part 2 or the plant's simple mesh; −1 for none
+  float offset;
+  float radius;
+  bool fade;
+  Transform transform;
+};
+
+constexpr ClassDraw Stone(int mesh, float offset, float radius) {
+  return {mesh, -1, offset, radius, false, Transform::Translate};
+}
+constexpr ClassDraw Plant(int mesh, int simple = -1) {
+  return {mesh, simple, 0.025f, 0.05f, true, Transform::TurnDegrees};
+}
+constexpr ClassDraw Wall(int mesh, float offset, float radius) {
+  return {mesh, -1, offset, radius, true, Transform::TurnDegrees};
+}
+constexpr ClassDraw Coral(int mesh, float offset, float radius) {
+  return {mesh, mesh + 1, offset, radius, true, Transform::TurnDegrees};
+}
+
+// In class order (see TileObjects); entry 0, the bubbles, is drawn apart.
+constexpr std::array<ClassDraw, kObjectClassCount> kClassDraw = {{
+    {-1, -1, 0, 0, false, Transform::Translate},
+    Stone(0, 0.004f, 0.008f), Stone(1, 0.004f, 0.008f), Stone(2, 0.005f, 0.011f), Stone(3, 0.0035f, 0.007f),
+    Stone(4, 0.0035f, 0.007f), Stone(5, 0.0035f, 0.007f), Stone(6, 0.004f, 0.008f), Stone(7, 0.002f, 0.004f),
+    Stone(8, 0.002f, 0.004f), Stone(9, 0.0025f, 0.005f), Stone(10, 0.0021f, 0.0042f),
+    {11, -1, 0.02f, 0.04f, true, Transform::Leaning}, {12, -1, 0.0f, 0.04f, true, Transform::Lying},
+    {13, -1, 0.02f, 0.04f, true, Transform::Leaning},
+    Plant(29), Plant(30), Plant(31, 32), Plant(33, 34), Plant(35, 36), Plant(37, 38), Plant(39, 40), Plant(41),
+    Plant(42), Plant(43), Plant(44), Plant(45), Plant(46), Plant(47),
+    Wall(19, 0.035f, 0.07f), Wall(20, 0.045f, 0.09f), Wall(21, 0.05f, 0.1f), Wall(22, 0.04f, 0.08f),
+    Wall(23, 0.02f, 0.04f), Wall(24, 0.04f, 0.08f), Wall(25, 0.0f, 0.77f), Wall(26, 0.04f, 0.08f),
+    Wall(27, 0.03f, 0.06f), Wall(28, 0.025f, 0.05f),
+    {14, -1, 0.007f, 0.014f, false, Transform::TurnRadians}, {15, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
+    {16, -1, 0.006f, 0.012f, false, Transform::TurnRadians}, {17, -1, 0.0f, 0.012f, false, Transform::Tipped},
+    {18, -1, 0.0f, 0.012f, false, Transform::Tipped},
+    Coral(48, 0.015f, 0.03f), Coral(50, 0.015f, 0.04f), Coral(52, 0.015f, 0.03f), Coral(54, 0.015f, 0.03f),
+    Coral(56, 0.02f, 0.04f), Coral(58, 0.025f, 0.05f), Coral(60, 0.03f, 0.06f),
+}};
+
+constexpr int S(int n) { return kFirstStoneClass + n - 1; }
+constexpr int Co(int n) { return kFirstCoralClass + n - 1; }
+
+constexpr float kDegrees = 3.14f / 180.0f;
+constexpr int kCoral5 = kFirstCoralClass + 4;
+constexpr int kFlora1 = kFirstFloraClass;
+
+void SetRS(ObjectPass& p, uint32_t state, uint32_t value) { p.cache.SetRenderStateCached(p.device, state, value); }
+void SetTSS(ObjectPass& p, uint32_t stage, uint32_t type, uint32_t value) {
+  p.cache.SetTextureStageStateCached(p.device, stage, type, value);
+}
+
+// Calls f(array) for the array of the given class (not the bubbles).
+template <class F>
+void WithClass(TileObjects& objects, int objectClass, F&& f) {
+  ForEachObjectArray(objects, [&](auto index, auto& array) {
+    if constexpr (index() != kBubbleClass) {
+      if (index() == objectClass) f(array);
+    }
+  });
+}
+
+template <class T>
+Matrix ObjectMatrix(const T& o, Transform transform, const Matrix& top, float lower) {
+  switch (transform) {
+    case Transform::Translate: return MatrixMultiply(MatrixTranslation(o.x, o.y, o.z), top);
+    case Transform::TurnRadians:
+      if constexpr (requires { o.yaw; }) {
+        return MatrixMultiply(MatrixMultiply(MatrixRotationY(o.yaw), MatrixTranslation(o.x, o.y, o.z)), top);
+      }
+      break;
+    case Transform::TurnDegrees:
+      if constexpr (requires { o.yaw; }) {
+        return MatrixMultiply(
+            MatrixMultiply(MatrixRotationY(o.yaw * kDegrees), MatrixTranslation(o.x, o.y - lower, o.z)), top);
+      }
+      break;
+    case Transform::Tipped:
+    case Transform::Leaning:
+    case Transform::Lying:
+      if constexpr (requires { o.tilt; }) {
+        const float tilt = transform == Transform::Lying ? 50.0f : o.tilt;
+        const float sink = transform == Transform::Tipped    ? o.tilt / 100000.0f
+                           : transform == Transform::Leaning ? o.tilt / 10000.0f
+                                                             : 0.003f;
+        const Matrix turned = MatrixMultiply(MatrixRotationX(tilt * kDegrees), MatrixRotationY(o.yaw));
+        return MatrixMultiply(MatrixMultiply(turned, MatrixTranslation(o.x, o.y - sink, o.z)), top);
+      }
+      break;
+  }
+  return MatrixMultiply(MatrixTranslation(o.x, o.y, o.z), top);
+}
+
+void BindMesh(ObjectPass& p, int mesh) {
+  p.device.SetStreamSource(0, p.meshes[mesh].vertices, sizeof(SceneryVertex));
+  p.device.SetIndices(p.meshes[mesh].indices, 0);
+}
+
+void DrawMesh(ObjectPass& p, int mesh) {
+  const MeshBuffers& b = p.meshes[mesh];
+  p.device.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(b.vertexCount), 0,
+                                static_cast<uint32_t>(b.indexCount / 3));
+}
+
+// Push, make the object's matrix the top, hand it to the device (as the world,
+// or to the sway shader for plants), draw, pop.
+template <class T, class DrawFn>
+void DrawWithMatrix(ObjectPass& p, const T& o, const ClassDraw& c, bool plant, float lower, DrawFn&& draw) {
+  p.stack.Push();
+  const Matrix m = ObjectMatrix(o, c.transform, p.stack.Top(), lower);
+  if (plant && p.shaderReady) {
+    const Matrix t = MatrixTranspose(m);
+    p.device.SetVertexShaderConstant(8, &t, 4);
+  } else {
+    p.stack.LoadMatrix(m);
+    p.device.SetTransform(D3DTS_WORLD, p.stack.Top());
+  }
+  draw();
+  p.stack.Pop();
+}
+
+struct FadeState {
+  bool active = false;
+  uint32_t blendBefore = 0;
+};
+
+FadeState ApplyFade(ObjectPass& p, float x, float z, bool plant) {
+  FadeState fade;
+  const std::optional<uint32_t> colour = ObjectFadeColour(p, x, z);
+  if (!colour) return fade;
+  fade.active = true;
+  fade.blendBefore = p.cache.RenderStateValue(D3DRS_ALPHABLENDENABLE);
+  SetRS(p, D3DRS_ALPHABLENDENABLE, 1);
+  SetRS(p, D3DRS_TEXTUREFACTOR, *colour);
+  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+  SetTSS(p, 0, D3DTSS_ALPHAARG2, D3DTA_TFACTOR);
+  if (!plant) SetTSS(p, 1, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+  return fade;
+}
+
+void UndoFade(ObjectPass& p, const FadeState& fade, bool plant, bool keepBlending) {
+  if (!fade.active) return;
+  if (!keepBlending) SetRS(p, D3DRS_ALPHABLENDENABLE, fade.blendBefore);
+  SetRS(p, D3DRS_ALPHAREF, 160);
+  SetTSS(p, 0, D3DTSS_ALPHAARG2, D3DTA_CURRENT);
+  if (!plant) SetTSS(p, 1, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
+}
+
+void SetSway(ObjectPass& p, float amplitude) {
+  const uint32_t ms = p.tickCount != nullptr ? p.tickCount() : 0u;
+  const float t = static_cast<float>(ms) * 0.0785f / 180.0f;
+  const float c4[4] = {std::cos(t) * amplitude, 0.0f, 0.0f, 0.0f};
+  p.device.SetVertexShaderConstant(4, c4, 1);
+}
+
+bool Culled(const ObjectPass& p, float x, float y, float z, const ClassDraw& c) {
+  return !SphereInFrustum(p.planes, x, y + c.offset, z, c.radius);
+}
+
+// One class with a single mesh per object (stones, columns, bricks, walls, and
+// the plants without a simple mesh).
+void DrawSingleMeshClass(ObjectPass& p, TileObjects& objects, int objectClass, bool plant) {
+  const ClassDraw& c = kClassDraw[objectClass];
+  WithClass(objects, objectClass, [&](auto& array) {
+    if (array.count == 0) return;
+    const bool filtersOff = c.mesh == 20 || c.mesh == 25;  // CWall2, CWall7
+    if (filtersOff) {
+      for (uint32_t type : {D3DTSS_MAGFILTER, D3DTSS_MINFILTER, D3DTSS_MIPFILTER}) SetTSS(p, 0, type, 0);
+    }
+    const bool detail = plant && c.second >= 0;
+    if (!detail) BindMesh(p, c.mesh);
+    for (int32_t i = 0; i < array.count; ++i) {
+      const auto& o = array.items[i];
+      if (Culled(p, o.x, o.y, o.z, c)) continue;
+      FadeState fade;
+      if (c.fade) fade = ApplyFade(p, o.x, o.z, plant);
+      int mesh = c.mesh;
+      if (detail) {
+        mesh = CameraDistance(p, o.x, o.z) >= kPlantDetailDistance ? c.second : c.mesh;
+        BindMesh(p, mesh);
+      }
+      DrawWithMatrix(p, o, c, plant, 0.0f, [&] { DrawMesh(p, mesh); });
+      if (c.fade) UndoFade(p, fade, plant, objectClass == kFlora1);
+    }
+    if (filtersOff) {
+      for (uint32_t type : {D3DTSS_MAGFILTER, D3DTSS_MINFILTER, D3DTSS_MIPFILTER}) SetTSS(p, 0, type, D3DTEXF_LINEAR);
+    }
+  });
+}
+
+void DrawCoralClass(ObjectPass& p, TileObjects& objects, int objectClass) {
+  const ClassDraw& c = kClassDraw[objectClass];
+  WithClass(objects, objectClass, [&](auto& array) {
+    for (int32_t i = 0; i < array.count; ++i) {
+      const auto& o = array.items[i];
+      if (Culled(p, o.x, o.y, o.z, c)) continue;
+      const FadeState fade = ApplyFade(p, o.x, o.z, false);
+      for (int part = 0; part < 2; ++part) {
+        const int mesh = part == 0 ? c.mesh : c.second;
+        p.device.SetTexture(0, p.meshTextures[mesh]);
+        BindMesh(p, mesh);
+        const float lower = part == 1 && objectClass == kCoral5 ? 0.00042f : 0.0f;
+        DrawWithMatrix(p, o, c, false, lower, [&] { DrawMesh(p, mesh); });
+      }
+      UndoFade(p, fade, false, false);
+    }
+  });
+}
+
+// A group of classes drawn with one texture setting per texture change.
+void DrawGroup(ObjectPass& p, TileObjects& objects, std::initializer_list<int> classes, bool plants) {
+  Texture* current = nullptr;
+  bool anySet = false;
+  for (int objectClass : classes) {
+    if (ObjectCount(objects, objectClass) == 0) continue;
+    Texture* texture = p.meshTextures[kClassDraw[objectClass].mesh];
+    if (!anySet || texture != current) {
+      p.device.SetTexture(0, texture);
+      current = texture;
+      anySet = true;
+    }
+    if (plants) {
+      const int n = objectClass - kFirstFloraClass + 1;
+      if (n % 2 == 1 && n >= 3) SetSway(p, 0.09f);
+    }
+    DrawSingleMeshClass(p, objects, objectClass, plants);
+  }
+}
+
+void DrawBubbles(ObjectPass& p, TileObjects& objects) {
+  ObjectArray<CBubble>& bubbles = std::get<kBubbleClass>(objects);
+  SetRS(p, D3DRS_ALPHATESTENABLE, 0);
+  SetRS(p, D3DRS_ALPHABLENDENABLE, 1);
+  SetRS(p, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  SetRS(p, D3DRS_DESTBLEND, D3DBLEND_ONE);
+  p.device.SetTexture(1, nullptr);
+  p.device.SetTexture(0, p.bubble);
+  const uint32_t minusOne = 0xBF800000u;  // −1.0f
+  SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, minusOne);
+  SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, minusOne);
+  SetRS(p, D3DRS_ZENABLE, 0);
+  SetRS(p, D3DRS_ZWRITEENABLE, 0);
+  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+  SetTSS(p, 0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+  SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+  SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
+  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+  p.device.SetStreamSource(0, p.bubbleBillboard, 24);
+  p.device.SetVertexShader(D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1);
+  for (int32_t i = 0; i < bubbles.count; ++i) {
+    CBubble& b = bubbles.items[i];
+    p.stack.Push();
+    p.stack.Translate(b.x, b.height, b.z);
+    p.device.SetTransform(D3DTS_WORLD, p.stack.Top());
+    p.device.DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2);
+    p.stack.Pop();
+    b.Rise();
+  }
+  SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, 0);
+  SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, 0);
+  SetRS(p, D3DRS_ALPHABLENDENABLE, 0);
+  SetRS(p, D3DRS_ZENABLE, 1);
+  SetRS(p, D3DRS_ZWRITEENABLE, 1);
+  SetRS(p, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  SetRS(p, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+}
+
+void SetPlantStates(ObjectPass& p) {
+  p.device.SetTexture(1, nullptr);
+  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+  SetTSS(p, 0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+  SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+  SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
+  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+  SetRS(p, D3DRS_CULLMODE, D3DCULL_NONE);
+  if (p.shaderReady) {
+    const Matrix viewProjection = MatrixTranspose(MatrixMultiply(MatrixMultiply(p.world, p.view), p.projection));
+    p.device.SetVertexShaderConstant(0, &viewProjection, 4);
+    const float c5[4] = {p.cameraX, 0.0f, p.cameraZ, 0.0f};
+    p.device.SetVertexShaderConstant(5, c5, 1);
+    const float c6[4] = {1.0f, 0.875f, -0.05f, 0.0f};
+    p.device.SetVertexShaderConstant(6, c6, 1);
+    p.device.SetVertexShader(p.shaderHandle);
+  }
+  SetSway(p, 0.12f);
+}
+
+}  // namespace
+
+float CameraDistance(const ObjectPass& pass, float x, float z) {
+  return std::max(std::fabs(pass.cameraZ - z), std::fabs(pass.cameraX - x));
+}
+
+std::optional<uint32_t> ObjectFadeColour(ObjectPass& pass, float x, float z) {
+  const float d = CameraDistance(pass, x, z);
+  if (d < 0.35f) return std::nullopt;
+  const float e = std::max(0.0f, 0.4f - d);
+  const int alpha = std::clamp(static_cast<int>(e * 5100.0f), 0, 255);
+  if (alpha - 1 < 0) {
+    SetRS(pass, D3DRS_ALPHAREF, 0);
+  } else if (alpha - 1 < 160) {
+    SetRS(pass, D3DRS_ALPHAREF, static_cast<uint32_t>(alpha - 1));
+  }
+  return static_cast<uint32_t>(alpha) << 24 | 0xFFFFFFu;
+}
+
+bool BuildBubbleBillboard(Device& device, VertexBuffer* billboard, const Matrix& viewCopy) {
+  uint8_t* data = nullptr;
+  if (billboard == nullptr || Failed(device.LockVertexBuffer(billboard, 0, 0, &data, 0))) return false;
+  const float qx = (viewCopy.m[0][0] - viewCopy.m[0][1]) * 0.0005f;
+  const float qy = (viewCopy.m[1][0] - viewCopy.m[1][1]) * 0.0005f;
+  const float qz = (viewCopy.m[2][0] - viewCopy.m[2][1]) * 0.0005f;
+  struct BillboardVertex {
+    float x, y, z;
+    uint32_t colour;
+    float u, v;
+  };
+  constexpr uint32_t c = 0xAABBBBBBu;
+  const BillboardVertex vertices[4] = {
+      {qx, qy, qz, c, 0.99f, 0.0f},
+      {-qx, qy, -qz, c, 0.0f, 0.0f},
+      {qx, -qy, qz, c, 0.99f, 0.99f},
+      {-qx, -qy, -qz, c, 0.0f, 0.99f},
+  };
+  std::memcpy(data, vertices, sizeof vertices);
+  device.UnlockVertexBuffer(billboard);
+  return true;
+}
+
+void DrawTileObjects(ObjectPass& p, TileObjects& objects) {
+  p.device.SetTexture(1, p.caustic);
+  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+  p.device.SetVertexShader(D3DFVF_XYZ | D3DFVF_TEX2);
+
+  DrawGroup(p, objects, {S(1), S(2)}, false);
+  DrawGroup(p, objects, {S(3), S(4), S(5), S(11)}, false);
+  DrawGroup(p, objects, {S(6), S(7), S(8), S(9), S(10)}, false);
+  DrawGroup(p, objects, {kFirstColumnClass, kFirstColumnClass + 1, kFirstColumnClass + 2}, false);
+  DrawGroup(p, objects, {kFirstBrickClass, kFirstBrickClass + 1, kFirstBrickClass + 2, kFirstBrickClass + 3,
+                         kFirstBrickClass + 4}, false);
+  DrawGroup(p, objects, {kFirstWallClass, kFirstWallClass + 1, kFirstWallClass + 2, kFirstWallClass + 3,
+                         kFirstWallClass + 4, kFirstWallClass + 5, kFirstWallClass + 6, kFirstWallClass + 7,
+                         kFirstWallClass + 8, kFirstWallClass + 9}, false);
+  for (int n : {1, 2, 3, 5, 6}) DrawCoralClass(p, objects, Co(n));
+
+  SetRS(p, D3DRS_ALPHATESTENABLE, 1);
+  SetRS(p, D3DRS_ALPHAREF, 160);
+  SetRS(p, D3DRS_ALPHAFUNC, D3DCMP_GREATER);
+  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+  for (int n : {4, 7}) DrawCoralClass(p, objects, Co(n));
+
+  SetPlantStates(p);
+  DrawGroup(p, objects, {kFirstFloraClass, kFirstFloraClass + 1, kFirstFloraClass + 2, kFirstFloraClass + 3,
+                         kFirstFloraClass + 4, kFirstFloraClass + 5, kFirstFloraClass + 6, kFirstFloraClass + 7,
+                         kFirstFloraClass + 8, kFirstFloraClass + 9, kFirstFloraClass + 10, kFirstFloraClass + 11,
+                         kFirstFloraClass + 12, kFirstFloraClass + 13}, true);
+  p.device.SetVertexShader(D3DFVF_XYZ | D3DFVF_TEX2);
+  DrawBubbles(p, objects);
+}
+
+}  // namespace sorvane
