@@ -29,16 +29,20 @@ add_library(sorvane_test_support_fast STATIC ${CMAKE_SOURCE_DIR}/tests/support/d
 target_compile_options(sorvane_test_support_fast PRIVATE -O2)
 target_link_libraries(sorvane_test_support_fast PUBLIC sorvane_core_fast)
 
-# The scenery meshes as the generator writes them, compiled into the core.
-set(SORVANE_MESH_SOURCE ${CMAKE_BINARY_DIR}/generated/scenery_meshes.cpp)
-add_custom_command(
-  OUTPUT ${SORVANE_MESH_SOURCE}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
-  COMMAND gen_meshes ${SORVANE_MESH_SOURCE}
-  DEPENDS gen_meshes
-  COMMENT "Generating the scenery meshes")
-target_sources(sorvane_core PRIVATE ${SORVANE_MESH_SOURCE})
-target_sources(sorvane_core_fast PRIVATE ${SORVANE_MESH_SOURCE})
+# The scenery meshes and the fish models, written as C++ tables by their
+# generators and compiled into the core.
+function(sorvane_generated_tables generator file comment)
+  add_custom_command(
+    OUTPUT ${file}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+    COMMAND ${generator} ${file}
+    DEPENDS ${generator}
+    COMMENT ${comment})
+  target_sources(sorvane_core PRIVATE ${file})
+  target_sources(sorvane_core_fast PRIVATE ${file})
+endfunction()
+sorvane_generated_tables(gen_meshes ${CMAKE_BINARY_DIR}/generated/scenery_meshes.cpp "Generating the scenery meshes")
+sorvane_generated_tables(gen_fish ${CMAKE_BINARY_DIR}/generated/fish_model_tables.cpp "Generating the fish models")
 
 file(GLOB SORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
 add_executable(native_tests ${SORVANE_NATIVE_TESTS})
@@ -53,16 +57,6 @@ endif()
 
 add_subdirectory(tools)
 
-# The fish models, generated as C++ tables into the build folder.
-set(SORVANE_FISH_TABLES ${CMAKE_BINARY_DIR}/generated/fish_model_tables.cpp)
-add_custom_command(
-  OUTPUT ${SORVANE_FISH_TABLES}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
-  COMMAND gen_fish ${SORVANE_FISH_TABLES}
-  DEPENDS gen_fish
-  COMMENT "Generating the fish models")
-target_sources(sorvane_core PRIVATE ${SORVANE_FISH_TABLES})
-target_sources(sorvane_core_fast PRIVATE ${SORVANE_FISH_TABLES})
 
 # Every folder includes only the folders below it.
 add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)

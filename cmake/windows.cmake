@@ -27,20 +27,20 @@ add_custom_command(
   DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
 )
 add_custom_target(generated_resources DEPENDS ${SORVANE_GENERATED_FILES})
-set(SORVANE_FISH_TABLES ${SORVANE_GENERATED}/fish_model_tables.cpp)
-add_custom_command(
-  OUTPUT ${SORVANE_FISH_TABLES}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
-  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_fish ${SORVANE_FISH_TABLES}
-  DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_fish
-)
-set(SORVANE_MESH_SOURCE ${SORVANE_GENERATED}/scenery_meshes.cpp)
-add_custom_command(
-  OUTPUT ${SORVANE_MESH_SOURCE}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
-  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_meshes ${SORVANE_MESH_SOURCE}
-  DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
-)
+# The fish models and the scenery meshes, written as C++ tables by their
+# generators.
+set(SORVANE_GENERATED_TABLES)
+foreach(tables gen_fish:fish_model_tables gen_meshes:scenery_meshes)
+  string(REPLACE ":" ";" tables ${tables})
+  list(GET tables 0 generator)
+  list(GET tables 1 name)
+  add_custom_command(
+    OUTPUT ${SORVANE_GENERATED}/${name}.cpp
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
+    COMMAND ${CMAKE_BINARY_DIR}/host-tools/${generator} ${SORVANE_GENERATED}/${name}.cpp
+    DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/${generator})
+  list(APPEND SORVANE_GENERATED_TABLES ${SORVANE_GENERATED}/${name}.cpp)
+endforeach()
 
 # The two sound files the saver looks for in the Windows directory; the test
 # prefix and tools/run.sh copy them there, the installer ships them.
@@ -58,8 +58,7 @@ set(SORVANE_WIN_FLAGS -Wall -Wextra)
 set(SORVANE_WIN_LINK -static -static-libgcc -static-libstdc++)
 
 set(SORVANE_ENTRY ${CMAKE_SOURCE_DIR}/shell/main_win32.cpp)
-add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES} ${SORVANE_FISH_TABLES}
-  ${SORVANE_MESH_SOURCE})
+add_library(sorvane_win STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_WIN32_SOURCES} ${SORVANE_GENERATED_TABLES})
 target_include_directories(sorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_win PRIVATE ${SORVANE_WIN_FLAGS})
 target_compile_definitions(sorvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
