@@ -65,9 +65,9 @@ wait_for_uninstaller() {
 }
 # The files of drive C and both registry hives as sorted "key<TAB>value" lines.
 # Left out: what Wine rewrites on every start (device enumeration, network
-# cards, the audio endpoints it lists when a program first opens a sound
-# device), the fonts it registers on a prefix's first window, and the
-# uninstaller's temp copy, which Windows too removes only at the next restart
+# cards, the audio endpoints and driver state it keeps once a program has
+# opened a sound device, its own settings), the fonts it registers on a
+# prefix's first window, and the uninstaller's temp copy, which Windows too removes only at the next restart
 # (its folder and the PendingFileRenameOperations naming it).
 snapshot() {
   wineserver -w
@@ -75,7 +75,7 @@ snapshot() {
   for hive in system user; do
     awk '/^#/ { next } /^\[/ { key = $0; sub(/\] [0-9]+$/, "]", key); print key; next } NF { print key "\t" $0 }' \
       "$WINEPREFIX/$hive.reg" |
-      grep -Ev '^\[(System\\\\CurrentControlSet\\\\(Control\\\\Class|Enum)|Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards|Software\\\\(Wow6432Node\\\\)?Microsoft\\\\Windows( NT)?\\\\CurrentVersion\\\\Fonts|Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\MMDevices])' |
+      grep -Ev '^\[(System\\\\CurrentControlSet\\\\(Control\\\\Class|Enum)|Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards|Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\MMDevices\\\\|Software\\\\Wine\\\\|Software\\\\(Wow6432Node\\\\)?Microsoft\\\\Windows( NT)?\\\\CurrentVersion\\\\Fonts])' |
       grep -Ev 'PendingFileRenameOperations.*~nsu' | sort >"$work/$hive-$1" || true
   done
 }
