@@ -67,8 +67,9 @@ wait_for_uninstaller() {
 # Left out: what Wine rewrites on every start (device enumeration, network
 # cards, the audio endpoints and driver state it keeps once a program has
 # opened a sound device, its own settings), the fonts it registers on a
-# prefix's first window, and the uninstaller's temp copy, which Windows too removes only at the next restart
-# (its folder and the PendingFileRenameOperations naming it).
+# prefix's first window, and the uninstaller's temp copy, which Windows too
+# removes only at the next restart (its folder and the
+# PendingFileRenameOperations naming it).
 snapshot() {
   wineserver -w
   (cd "$WINEPREFIX/drive_c" && find . | grep -v '/Temp/~nsu[^/]*\.tmp' | sort) >"$work/files-$1"
