@@ -39,7 +39,7 @@ for level in default 1 4; do
     wine reg add "$key" /v DetailLevelFish /d "$level" /f >/dev/null 2>&1
   fi
   log="$shots/fish-$level.trace"
-  WINEDEBUG=+timestamp,trace+d3d8 wine "$scr" /s >"$log" 2>&1 &
+  WINEDEBUG=+timestamp,trace+d3d8 "$WINELOADER" "$scr" /s >"$log" 2>&1 &
   pid=$!
   window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window at fish detail $level"
   wait_for_scene "$shots/fish-$level-0.png" 80 || fail "the scene did not fade in at fish detail $level"

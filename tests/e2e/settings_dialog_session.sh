@@ -28,7 +28,7 @@ expect_stored() {
 open_dialog() {
   local title=$1 shot=$2
   shift 2
-  env "$@" wine "$scr" /c >/dev/null 2>&1 &
+  env "$@" "$WINELOADER" "$scr" /c >/dev/null 2>&1 &
   pid=$!
   window=$(wait_for_visible_window "$title" 60 "$pid") || fail "no settings dialog appeared ($title)"
   sleep 0.5

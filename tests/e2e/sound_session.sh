@@ -53,9 +53,9 @@ run_saver() {
 pcm.!default { type plug; slave { pcm "capfile"; format S16_LE; rate 44100; channels 2 } }
 pcm.capfile { type file; slave.pcm "null"; file "$capture/$name.wav"; format "wav" }
 EOF
-    ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$capture/$name.conf" wine "$scr" /s >/dev/null 2>&1 &
+    ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$capture/$name.conf" "$WINELOADER" "$scr" /s >/dev/null 2>&1 &
   else
-    wine "$scr" /s >/dev/null 2>&1 &
+    "$WINELOADER" "$scr" /s >/dev/null 2>&1 &
   fi
   pid=$!
   window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window ($what)"
