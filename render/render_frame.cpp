@@ -328,7 +328,11 @@ FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEv
   }
   SetStageFilters(s, 0, D3DTEXF_LINEAR);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
-  if (fishHere) startEvent.Set();
+  if (fishHere) {
+    s.w.school.handOverCameraX = s.f.cameraX;
+    s.w.school.handOverCameraZ = s.f.cameraZ;
+    startEvent.Set();
+  }
 
   d.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
   d.SetVertexShader(kColourVertexFvf);

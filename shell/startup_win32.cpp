@@ -120,7 +120,8 @@ bool QSaver::Startup(const char* commandLine) {
     if (!scene_.world.map.pathSearch.Init(400, 400)) return false;
     calc_.cycle = [this] {
       FlapFins(scene_.world.finFlap, FishModelTables().species);
-      RunCalculationCycle(scene_.world.map, scene_.world.school, frame_.cameraX, frame_.cameraZ);
+      FishSchool& school = scene_.world.school;
+      RunCalculationCycle(scene_.world.map, school, school.handOverCameraX, school.handOverCameraZ);
     };
   }
 
