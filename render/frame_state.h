@@ -29,6 +29,7 @@ struct FrameState {
   Matrix view{};
   Matrix projection{};
   Matrix viewCopy{};
+  BubbleQuad bubbleQuad{};
   FrustumPlanes frustumPlanes{};
   // Which neighbours of the camera's tile the seabed pass drew, in the order
   // of that tile's neighbour list.

@@ -56,9 +56,11 @@ void SetView(Frame& s, const Matrix& view) {
   s.d.SetTransform(D3DTS_VIEW, view);
 }
 
+// The quads written during a frame are locked with DISCARD: a plain lock of a
+// buffer that queued draws still read waits until the device has drawn them.
 bool WriteSurfaceQuad(Frame& s, uint8_t alpha, float repeat) {
   uint8_t* data = nullptr;
-  if (Failed(s.d.LockVertexBuffer(s.r.surfaceQuad, 0, 0, &data, 0))) return false;
+  if (Failed(s.d.LockVertexBuffer(s.r.surfaceQuad, 0, 0, &data, D3DLOCK_DISCARD))) return false;
   const uint32_t c = static_cast<uint32_t>(alpha) << 24 | s.r.colours.surfaceColour;
   auto* v = reinterpret_cast<ColourVertex*>(data);
   v[0] = {-0.25f, 0.0f, 0.25f, c, 0.0f, repeat};
@@ -133,7 +135,8 @@ void DrawObjects(Frame& s, int cameraTile) {
                   s.r.meshTextures,
                   s.r.textures[kFirstCausticTexture + s.f.causticFrame],
                   s.r.textures[kBubbleTexture],
-                  s.r.bubbleBillboard,
+                  s.f.bubbleQuad,
+                  s.r.bubbleBatch,
                   s.f.frustumPlanes,
                   s.f.cameraX,
                   s.f.cameraZ,
@@ -203,7 +206,7 @@ bool DrawShimmer(Frame& s) {
   SetRS(s, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
   SetRS(s, D3DRS_DESTBLEND, D3DBLEND_ONE);
   uint8_t* data = nullptr;
-  if (Failed(d.LockVertexBuffer(s.r.shimmerQuad, 0, 0, &data, 0))) return false;
+  if (Failed(d.LockVertexBuffer(s.r.shimmerQuad, 0, 0, &data, D3DLOCK_DISCARD))) return false;
   constexpr uint32_t c = 0x10FFFFFF;
   auto* v = reinterpret_cast<ColourVertex*>(data);
   v[0] = {0.4f, -0.3f, 0.0f, c, 32.0f, 24.0f};
@@ -227,16 +230,11 @@ bool DrawFade(Frame& s) {
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
   d.SetTexture(0, nullptr);
   uint8_t* data = nullptr;
-  if (Failed(d.LockVertexBuffer(s.r.shimmerQuad, 0, 0, &data, 0))) return false;
+  if (Failed(d.LockVertexBuffer(s.r.shimmerQuad, 0, 0, &data, D3DLOCK_DISCARD))) return false;
   const auto alpha = static_cast<uint32_t>(std::clamp(static_cast<int>(s.f.fadeLevel * 255.0f), 0, 255));
   const float corners[6][2] = {{1.3f, -1.0f}, {-1.3f, -1.0f}, {-1.3f, 1.0f}, {-1.3f, 1.0f}, {1.3f, -1.0f}, {1.3f, 1.0f}};
   auto* v = reinterpret_cast<ColourVertex*>(data);
-  for (int i = 0; i < 6; ++i) {
-    v[i].x = corners[i][0];
-    v[i].y = corners[i][1];
-    v[i].z = 0.5f;
-    v[i].colour = alpha << 24;
-  }
+  for (int i = 0; i < 6; ++i) v[i] = {corners[i][0], corners[i][1], 0.5f, alpha << 24, 0.0f, 0.0f};
   d.UnlockVertexBuffer(s.r.shimmerQuad);
   d.SetStreamSource(0, s.r.shimmerQuad, kColourVertexStride);
   DrawTranslated(s, 0.0f, 0.0f, 0.5f, D3DPT_TRIANGLELIST, 2);
@@ -310,7 +308,7 @@ FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEv
   DrawSeabed(s, cameraTile);
 
   s.f.viewCopy = s.f.view;
-  BuildBubbleBillboard(d, s.r.bubbleBillboard, s.f.viewCopy);
+  s.f.bubbleQuad = BubbleQuadFacing(s.f.viewCopy);
   SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
   DrawObjects(s, cameraTile);
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "d3dx/matrix_math.h"
 #include "device/d3d8_constants.h"
@@ -245,6 +244,9 @@ void DrawGroup(ObjectPass& p, TileObjects& objects, std::initializer_list<int> c
   }
 }
 
+// The tile's bubbles in batches of one draw each, their quads moved into the
+// world here: a draw per bubble was most of a frame's draws. The bubbles add
+// light without depth, so the order within a tile changes nothing.
 void DrawBubbles(ObjectPass& p, TileObjects& objects) {
   ObjectArray<CBubble>& bubbles = std::get<kBubbleClass>(objects);
   SetRS(p, D3DRS_ALPHATESTENABLE, 0);
@@ -263,16 +265,33 @@ void DrawBubbles(ObjectPass& p, TileObjects& objects) {
   SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
   SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
   SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  p.device.SetStreamSource(0, p.bubbleBillboard, 24);
-  p.device.SetVertexShader(D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1);
-  for (int32_t i = 0; i < bubbles.count; ++i) {
-    CBubble& b = bubbles.items[i];
-    p.stack.Push();
-    p.stack.Translate(b.x, b.height, b.z);
-    p.device.SetTransform(D3DTS_WORLD, p.stack.Top());
-    p.device.DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2);
-    p.stack.Pop();
-    b.Rise();
+  p.device.SetStreamSource(0, p.bubbleBatch, sizeof(ColourVertex));
+  p.device.SetVertexShader(kColourVertexFvf);
+  std::array<ColourVertex, 4> quad = p.bubbleQuad;
+  for (ColourVertex& v : quad) {
+    const Vector3 w = Vec3TransformCoord({v.x, v.y, v.z}, p.stack.Top());
+    v.x = w.x, v.y = w.y, v.z = w.z;
+  }
+  if (bubbles.count > 0) p.device.SetTransform(D3DTS_WORLD, MatrixIdentity());
+  for (int32_t first = 0; first < bubbles.count; first += kBubblesPerBatch) {
+    const int32_t n = std::min(bubbles.count - first, kBubblesPerBatch);
+    uint8_t* data = nullptr;
+    const bool locked = !Failed(p.device.LockVertexBuffer(p.bubbleBatch, 0, 0, &data, D3DLOCK_DISCARD));
+    auto* out = reinterpret_cast<ColourVertex*>(data);
+    for (int32_t i = first; i < first + n; ++i) {
+      CBubble& b = bubbles.items[i];
+      if (locked) {
+        for (int corner : {0, 1, 2, 2, 1, 3}) {
+          ColourVertex v = quad[corner];
+          v.x += b.x, v.y += b.height, v.z += b.z;
+          *out++ = v;
+        }
+      }
+      b.Rise();
+    }
+    if (!locked) continue;
+    p.device.UnlockVertexBuffer(p.bubbleBatch);
+    p.device.DrawPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(2 * n));
   }
   SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, 0);
   SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, 0);
@@ -322,27 +341,17 @@ std::optional<uint32_t> ObjectFadeColour(ObjectPass& pass, float x, float z) {
   return static_cast<uint32_t>(alpha) << 24 | 0xFFFFFFu;
 }
 
-bool BuildBubbleBillboard(Device& device, VertexBuffer* billboard, const Matrix& viewCopy) {
-  uint8_t* data = nullptr;
-  if (billboard == nullptr || Failed(device.LockVertexBuffer(billboard, 0, 0, &data, 0))) return false;
+BubbleQuad BubbleQuadFacing(const Matrix& viewCopy) {
   const float qx = (viewCopy.m[0][0] - viewCopy.m[0][1]) * 0.0005f;
   const float qy = (viewCopy.m[1][0] - viewCopy.m[1][1]) * 0.0005f;
   const float qz = (viewCopy.m[2][0] - viewCopy.m[2][1]) * 0.0005f;
-  struct BillboardVertex {
-    float x, y, z;
-    uint32_t colour;
-    float u, v;
-  };
   constexpr uint32_t c = 0xAABBBBBBu;
-  const BillboardVertex vertices[4] = {
+  return {{
       {qx, qy, qz, c, 0.99f, 0.0f},
       {-qx, qy, -qz, c, 0.0f, 0.0f},
       {qx, -qy, qz, c, 0.99f, 0.99f},
       {-qx, -qy, -qz, c, 0.0f, 0.99f},
-  };
-  std::memcpy(data, vertices, sizeof vertices);
-  device.UnlockVertexBuffer(billboard);
-  return true;
+  }};
 }
 
 void DrawTileObjects(ObjectPass& p, TileObjects& objects) {

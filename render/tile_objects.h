@@ -1,6 +1,6 @@
 // Drawing the scene objects of one visible tile: per-class sphere culling,
 // the distance fade, the far plants' simple meshes, the plant sway and the
-// rising bubbles on their shared billboard.
+// rising bubbles, a tile's at a time.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -12,8 +12,11 @@
 #include "scene/scene_objects.h"
 #include "device/state_cache.h"
 #include "scene/geometry/scenery_mesh_prep.h"
+#include "scene/quad_vertices.h"
 
 namespace sorvane {
+
+using BubbleQuad = std::array<ColourVertex, 4>;
 
 // Milliseconds since some start, as GetTickCount gives them.
 using TickSource = uint32_t (*)();
@@ -28,7 +31,10 @@ struct ObjectPass {
   const std::array<Texture*, kSceneryMeshCount>& meshTextures;
   Texture* caustic;
   Texture* bubble;
-  VertexBuffer* bubbleBillboard;
+  // The quad every bubble is drawn with, and the buffer the bubbles of a tile
+  // are written into (kBubblesPerBatch of them at a time).
+  const BubbleQuad& bubbleQuad;
+  VertexBuffer* bubbleBatch;
   const FrustumPlanes& planes;
   float cameraX;
   float cameraZ;
@@ -49,9 +55,9 @@ float CameraDistance(const ObjectPass& pass, float x, float z);
 // 0 at 0.4, lowering the alpha reference with it below 160.
 std::optional<uint32_t> ObjectFadeColour(ObjectPass& pass, float x, float z);
 
-// The 0.001-wide quad facing the camera that every bubble is drawn with;
-// false (and last frame's quad stays) when the buffer cannot be locked.
-bool BuildBubbleBillboard(Device& device, VertexBuffer* billboard, const Matrix& viewCopy);
+// The 0.001-wide quad facing the camera that every bubble is drawn with, as
+// the strip's four corners about the bubble.
+BubbleQuad BubbleQuadFacing(const Matrix& viewCopy);
 
 void DrawTileObjects(ObjectPass& pass, TileObjects& objects);
 

@@ -28,7 +28,7 @@ struct DeviceResources {
   std::array<Texture*, kTextureCount> textures{};
   uint32_t shaderHandle = 0;
   bool shaderReady = false;
-  VertexBuffer* bubbleBillboard = nullptr;
+  VertexBuffer* bubbleBatch = nullptr;
   IndexBuffer* seabedIndexBuffer = nullptr;
   VertexBuffer* shimmerQuad = nullptr;
   VertexBuffer* surfaceQuad = nullptr;

@@ -111,8 +111,9 @@ bool CLightRays::Init(Direct3D& direct3d, Device& device, ResourceSource& resour
   count_ = kCount;
   rays_.reset(new (std::nothrow) LightRay[kCount]);
   if (!rays_) return false;
+  // Rewritten every frame with a discarding lock, so from the default pool.
   if (Failed(device.CreateVertexBuffer(kCount * 4 * sizeof(RayVertex), D3DUSAGE_DYNAMIC | D3DUSAGE_WRITEONLY,
-                                       D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1, D3DPOOL_SYSTEMMEM,
+                                       D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1, D3DPOOL_DEFAULT,
                                        &vertexBuffer_))) {
     vertexBuffer_ = nullptr;
     return false;
@@ -159,7 +160,7 @@ void CLightRays::UpdateAndDraw(Device& device, StateCache& cache, const Vector3&
   cache.SetTextureStageStateCached(device, 0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
   cache.SetTextureStageStateCached(device, 0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
   uint8_t* data = nullptr;
-  if (Failed(device.LockVertexBuffer(vertexBuffer_, 0, 0, &data, 0))) return;
+  if (Failed(device.LockVertexBuffer(vertexBuffer_, 0, 0, &data, D3DLOCK_DISCARD))) return;
   auto* vertices = reinterpret_cast<RayVertex*>(data);
   for (int i = 0; i < count_; ++i) {
     rays_[i].Advance();

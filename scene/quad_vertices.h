@@ -15,6 +15,10 @@ struct ColourVertex {
 static_assert(sizeof(ColourVertex) == 24);
 constexpr uint32_t kColourVertexFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX1;
 
+// A tile's bubbles are written and drawn this many at a time, as two
+// triangles (six vertices) each.
+constexpr int32_t kBubblesPerBatch = 256;
+
 struct BackdropVertex {
   float x, y, z;
   uint32_t colour;

@@ -61,7 +61,7 @@ void ReleaseScene(Scene& scene) {
   ReleaseFishBuffers(*device, r.fishBuffers);
   if (r.seabedIndexBuffer != nullptr) device->ReleaseIndexBuffer(r.seabedIndexBuffer);
   r.seabedIndexBuffer = nullptr;
-  for (VertexBuffer** buffer : {&r.bubbleBillboard, &r.shimmerQuad, &r.surfaceQuad, &r.backdrop}) {
+  for (VertexBuffer** buffer : {&r.bubbleBatch, &r.shimmerQuad, &r.surfaceQuad, &r.backdrop}) {
     if (*buffer != nullptr) device->ReleaseVertexBuffer(*buffer);
     *buffer = nullptr;
   }

@@ -31,10 +31,13 @@ void CreatePlantShader(DeviceResources& r, ResourceSource& resources) {
   if (r.shaderReady) r.shaderHandle = handle;
 }
 
-bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffer,
-                         uint32_t pool = D3DPOOL_SYSTEMMEM) {
+// The buffers rewritten every frame. From the default pool a discarding lock
+// gets fresh memory at once; a system-memory buffer is copied to the device
+// for each draw, and locking it again waits until the frame queued so far has
+// been drawn, which takes away the overlap of this thread and the device's.
+bool CreateDynamicBuffer(Device& device, uint32_t vertices, VertexBuffer** buffer) {
   if (!Failed(device.CreateVertexBuffer(vertices * sizeof(ColourVertex), D3DUSAGE_WRITEONLY | D3DUSAGE_DYNAMIC,
-                                        kColourVertexFvf, pool, buffer))) {
+                                        kColourVertexFvf, D3DPOOL_DEFAULT, buffer))) {
     return true;
   }
   *buffer = nullptr;
@@ -117,10 +120,7 @@ bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSou
   r.lightRays.Init(*r.direct3d, device, resources);
   CreatePlantShader(r, resources);
 
-  // Every bubble is drawn from the billboard, hundreds of draws a frame: from
-  // the default pool a draw costs far less than from system memory, where the
-  // runtime may take the vertices up again for each draw.
-  if (!CreateDynamicBuffer(device, 4, &r.bubbleBillboard, D3DPOOL_DEFAULT)) return false;
+  if (!CreateDynamicBuffer(device, kBubblesPerBatch * 6, &r.bubbleBatch)) return false;
   if (!CreateSeabedStrip(r)) return false;
   FillTileTexCoords(r.tileTexCoords);
   if (!CreateDynamicBuffer(device, 6, &r.shimmerQuad)) return false;

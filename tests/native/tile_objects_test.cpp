@@ -1,6 +1,7 @@
 // The object pass of a tile through the recording device: the drawing order
 // of the classes, culling exactly at the sphere's radius, the fade at 0.35 and
-// 0.4, the simple plant mesh from 0.25 on, both plant paths, bubble restarts.
+// 0.4, the simple plant mesh from 0.25 on, both plant paths, bubble restarts
+// and batches.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -25,12 +26,12 @@ struct PassTest : ::testing::Test {
       meshOfBuffer[reinterpret_cast<uintptr_t>(b.vertices)] = i;
       device.CreateTexture(1, 1, 1, 0, 0, 0, &textures[i]);
     }
-    device.CreateVertexBuffer(96, 0, 0, 0, &billboard);
+    device.CreateVertexBuffer(kBubblesPerBatch * 6 * sizeof(ColourVertex), 0, 0, 0, &batch);
     for (Plane& p : planes) p = {0.0f, 0.0f, 0.0f, 1.0f};
     device.CallLog::Clear();
   }
   ObjectPass Pass() {
-    return {device, cache, stack, meshes, textures, nullptr, nullptr, billboard, planes, cameraX, cameraZ,
+    return {device, cache, stack, meshes, textures, nullptr, nullptr, quad, batch, planes, cameraX, cameraZ,
             shaderReady, 77u, world, world, world, [] { return 1000u; }};
   }
   template <int Class>
@@ -63,7 +64,8 @@ struct PassTest : ::testing::Test {
   MatrixStack stack;
   SceneryMeshBuffers meshes{};
   std::array<Texture*, kSceneryMeshCount> textures{};
-  VertexBuffer* billboard = nullptr;
+  BubbleQuad quad = BubbleQuadFacing(MatrixIdentity());
+  VertexBuffer* batch = nullptr;
   FrustumPlanes planes{};
   float cameraX = 1.1f, cameraZ = 1.1f;
   bool shaderReady = true;
@@ -102,7 +104,7 @@ TEST_F(PassTest, ClassesAreDrawnGroupByGroupWithAlphaTestBeforeTheLateCoralsAndT
     if (device.calls()[i].name == "SetVertexShader" && device.calls()[i].args[0] == (D3DFVF_XYZ | D3DFVF_TEX2))
       lastFixed = i;
   EXPECT_GT(lastFixed, shader);
-  EXPECT_LT(lastFixed, IndexOf("DrawPrimitive", {D3DPT_TRIANGLESTRIP, 0, 2}));
+  EXPECT_LT(lastFixed, IndexOf("DrawPrimitive", {D3DPT_TRIANGLELIST, 0, 2}));
   // Six sway refreshes (CFlora3, 5, 7, 9, 11, 13) after the first.
   size_t sway = 0;
   for (const RecordedCall& c : device.calls()) sway += c.name == "SetVertexShaderConstant" && c.args[0] == 4;
@@ -191,19 +193,56 @@ TEST_F(PassTest, ABubbleRisesAndRestartsBelowItsBaseWhenItsLifeEnds) {
   EXPECT_EQ(device.Count("DrawPrimitive"), 2u);
 }
 
-TEST(BubbleBillboardTest, TheQuadSpansTheCameraAxesAndALockFailureKeepsTheOldOne) {
-  RecordingDevice device;
-  VertexBuffer* billboard = nullptr;
-  device.CreateVertexBuffer(96, 0, 0, 0, &billboard);
-  const Matrix view = MatrixLookAtLH({0, 0, 0}, {1, 0, 0}, {0, 1, 0});
-  ASSERT_TRUE(BuildBubbleBillboard(device, billboard, view));
-  const float* v = reinterpret_cast<const float*>(RecordingDevice::Buffer(billboard).bytes.data());
-  // Vertex 0 is right-and-down of the centre by 0.0005 along each camera axis.
-  EXPECT_NEAR(v[0] * view.m[0][0] + v[1] * view.m[1][0] + v[2] * view.m[2][0], 0.0005f, 1e-7f);
-  EXPECT_NEAR(v[0] * view.m[0][1] + v[1] * view.m[1][1] + v[2] * view.m[2][1], -0.0005f, 1e-7f);
+TEST_F(PassTest, BubblesAreDrawnABatchAtATimeAsTheQuadMovedToEachBubble) {
+  SeedRandom(9);
+  quad = BubbleQuadFacing(MatrixLookAtLH({0, 0, 0}, {1, 0, 0.5f}, {0, 1, 0}));
+  stack.LoadMatrix(MatrixMultiply(MatrixRotationY(0.7f), MatrixTranslation(0.3f, 0.01f, -0.2f)));
+  auto& bubbles = std::get<kBubbleClass>(objects);
+  const int32_t count = kBubblesPerBatch + 2;
+  bubbles.items.reset(new CBubble[count]);
+  bubbles.count = count;
+  for (int32_t i = 0; i < count; ++i) {
+    bubbles.items[i].x = RandomScaled(1.0f);
+    bubbles.items[i].z = RandomScaled(1.0f);
+    bubbles.items[i].life = 100;
+  }
+  const CBubble last[2] = {bubbles.items[count - 2], bubbles.items[count - 1]};
+  ObjectPass pass = Pass();
+  DrawTileObjects(pass, objects);
+
+  EXPECT_EQ(device.Count("DrawPrimitive"), 2u);
+  EXPECT_LT(IndexOf("DrawPrimitive", {D3DPT_TRIANGLELIST, 0, 2 * kBubblesPerBatch}), device.calls().size());
+  EXPECT_LT(IndexOf("DrawPrimitive", {D3DPT_TRIANGLELIST, 0, 4}), device.calls().size());
+  // The second batch: each bubble's two triangles are the quad as the stack
+  // top places it, moved to the bubble before it rose.
+  const auto* v = reinterpret_cast<const ColourVertex*>(RecordingDevice::Buffer(batch).bytes.data());
+  for (int b = 0; b < 2; ++b) {
+    for (int k = 0; k < 6; ++k) {
+      const ColourVertex& corner = quad[std::array{0, 1, 2, 2, 1, 3}[k]];
+      const Vector3 w = Vec3TransformCoord({corner.x, corner.y, corner.z}, stack.Top());
+      const ColourVertex& got = v[6 * b + k];
+      EXPECT_NEAR(got.x, w.x + last[b].x, 1e-6f);
+      EXPECT_NEAR(got.y, w.y + last[b].height, 1e-6f);
+      EXPECT_NEAR(got.z, w.z + last[b].z, 1e-6f);
+      EXPECT_EQ(got.u, corner.u);
+      EXPECT_EQ(got.colour, 0xAABBBBBBu);
+    }
+  }
+  // A batch that cannot be written is not drawn, but its bubbles still rise.
+  device.CallLog::Clear();
   device.Fail("LockVertexBuffer", D3DERR_INVALIDCALL, 1);
-  EXPECT_FALSE(BuildBubbleBillboard(device, billboard, MatrixIdentity()));
-  EXPECT_NEAR(v[1], -0.0005f, 1e-7f);
+  DrawTileObjects(pass, objects);
+  EXPECT_EQ(device.Count("DrawPrimitive"), 1u);
+  EXPECT_EQ(bubbles.items[0].life, 98);
+  EXPECT_EQ(bubbles.items[count - 1].life, 98);
+}
+
+TEST(BubbleQuadTest, TheQuadSpansTheCameraAxes) {
+  const Matrix view = MatrixLookAtLH({0, 0, 0}, {1, 0, 0}, {0, 1, 0});
+  const ColourVertex v = BubbleQuadFacing(view)[0];
+  // Vertex 0 is right-and-down of the centre by 0.0005 along each camera axis.
+  EXPECT_NEAR(v.x * view.m[0][0] + v.y * view.m[1][0] + v.z * view.m[2][0], 0.0005f, 1e-7f);
+  EXPECT_NEAR(v.x * view.m[0][1] + v.y * view.m[1][1] + v.z * view.m[2][1], -0.0005f, 1e-7f);
 }
 
 }  // namespace

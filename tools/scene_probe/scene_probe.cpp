@@ -107,13 +107,13 @@ FrameDraws CountDraws(const RecordingDevice& device, const Scene& scene) {
   FrameDraws d;
   uint64_t stream = 0;
   const auto rays = reinterpret_cast<uintptr_t>(scene.resources.lightRays.Vertices());
-  const auto bubbles = reinterpret_cast<uintptr_t>(scene.resources.bubbleBillboard);
+  const auto bubbles = reinterpret_cast<uintptr_t>(scene.resources.bubbleBatch);
   for (const RecordedCall& c : device.calls()) {
     if (c.name == "SetStreamSource") stream = c.args[1];
     if (c.name != "DrawPrimitive" && c.name != "DrawIndexedPrimitive") continue;
     ++d.calls;
     if (c.name == "DrawIndexedPrimitive" && c.args[0] == D3DPT_TRIANGLELIST && stream != rays) ++d.meshes;
-    if (c.name == "DrawPrimitive" && stream == bubbles) ++d.bubbles;
+    if (c.name == "DrawPrimitive" && stream == bubbles) d.bubbles += static_cast<long>(c.args[2] / 2);
   }
   return d;
 }
