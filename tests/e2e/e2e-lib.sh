@@ -38,7 +38,16 @@ wait_for_pixel() {
   return 1
 }
 
-shoot() { xwd -root -silent | convert xwd:- "$1"; }
+# xwd walks the windows on the screen and fails when one of them goes away
+# meanwhile (Wine makes and drops helper windows as the saver starts): retry.
+shoot() {
+  local attempt
+  for attempt in 1 2 3 4; do
+    xwd -root -silent 2>/dev/null | convert xwd:- "$1" 2>/dev/null && return 0
+    sleep 0.2
+  done
+  xwd -root -silent | convert xwd:- "$1"
+}
 
 focus() { xdotool windowfocus "$1" 2>/dev/null || true; }
 
