@@ -267,7 +267,7 @@ void DrawBubbles(ObjectPass& p, TileObjects& objects) {
   SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
   p.device.SetStreamSource(0, p.bubbleBatch, sizeof(ColourVertex));
   p.device.SetVertexShader(kColourVertexFvf);
-  std::array<ColourVertex, 4> quad = p.bubbleQuad;
+  BubbleQuad quad = p.bubbleQuad;
   for (ColourVertex& v : quad) {
     const Vector3 w = Vec3TransformCoord({v.x, v.y, v.z}, p.stack.Top());
     v.x = w.x, v.y = w.y, v.z = w.z;
