@@ -107,7 +107,8 @@ endif()
 
 # Builds a whole scene from a seed through the recording device and prints
 # figures as JSON.
-add_executable(scene_probe ${CMAKE_SOURCE_DIR}/tools/scene_probe/scene_probe.cpp)
+add_executable(scene_probe ${CMAKE_SOURCE_DIR}/tools/scene_probe/scene_probe.cpp
+               ${CMAKE_SOURCE_DIR}/tools/scene_probe/fill_meter.cpp)
 target_link_libraries(scene_probe PRIVATE sorvane_test_support_fast)
 add_dependencies(scene_probe generated_textures)
 target_compile_definitions(scene_probe PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})

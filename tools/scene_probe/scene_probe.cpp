@@ -16,11 +16,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "device/d3d8_constants.h"
 #include "fishlife/calculation_cycle.h"
+#include "tools/scene_probe/fill_meter.h"
 #include "tools/scene_probe/fish_invariants.h"
 #include "tests/support/device_recording.h"
 #include "render/projection.h"
@@ -118,6 +120,42 @@ FrameDraws CountDraws(const RecordingDevice& device, const Scene& scene) {
   return d;
 }
 
+// Pixels covered per frame (summed over frames until divided): the plant
+// meshes one by one, the other scenery meshes, and everything else.
+struct FrameFill {
+  std::map<int, double> plantMeshes;
+  double plants = 0, objects = 0, rest = 0;
+  std::map<std::string, double> restParts;
+};
+
+void AddFill(FillMeter& device, const Scene& scene, FrameFill* fill) {
+  std::map<const VertexBuffer*, int> meshOf;
+  for (int m = 0; m < kSceneryMeshCount; ++m) meshOf[scene.resources.meshBuffers[m].vertices] = m;
+  const DeviceResources& r = scene.resources;
+  auto part = [&](const VertexBuffer* b) -> std::string {
+    if (b == r.lightRays.Vertices()) return "rays";
+    if (b == r.bubbleBatch) return "bubbles";
+    if (b == r.shimmerQuad) return "shimmer";
+    if (b == r.surfaceQuad) return "surface";
+    if (b == r.backdrop) return "backdrop";
+    if (b == r.fishBuffers.vertices) return "fish";
+    for (const VertexBuffer* t : r.tileBuffers) if (b == t) return "seabed";
+    return "other";
+  };
+  for (const auto& [buffer, pixels] : device.TakePixels()) {
+    const auto mesh = meshOf.find(buffer);
+    if (mesh == meshOf.end()) {
+      fill->rest += pixels;
+      fill->restParts[part(buffer)] += pixels;
+    } else if (kSceneryMeshes[mesh->second].plant) {
+      fill->plants += pixels;
+      fill->plantMeshes[mesh->second] += pixels;
+    } else {
+      fill->objects += pixels;
+    }
+  }
+}
+
 int Run(const Options& o) {
   SeedRandom(o.seed);
   SceneSettings settings;
@@ -132,7 +170,7 @@ int Run(const Options& o) {
     std::fprintf(stderr, "scene_probe: no textures.rc in %s\n", o.generated.c_str());
     return 1;
   }
-  RecordingDirect3D direct3d;
+  FillMeterDirect3D direct3d;
   Scene scene;
   if (!scene.world.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
   AutoResetEvent start = AutoResetEvent::Create();
@@ -147,7 +185,7 @@ int Run(const Options& o) {
   const double constructionMs = MillisecondsSince(t0);
   FrameState frameState;
   UpdateProjection(scene.resources.device, frameState, 1024, 768);
-  RecordingDevice& device = *direct3d.devices.back();
+  auto& device = static_cast<FillMeter&>(*direct3d.devices.back());
 
   std::array<long, 256> codeCounts{};
   for (int i = 0; i < kGridCells; ++i) ++codeCounts[scene.world.map.cellGrid[i]];
@@ -159,6 +197,7 @@ int Run(const Options& o) {
     mostOnATile = std::max(mostOnATile, onTile);
   }
   FrameDraws drawTotals, drawMost;
+  FrameFill fill;
 
   double firstCycleMs = 0.0, frameTotalMs = 0.0, frameMaxMs = 0.0;
   double cycleTotalMs = 0.0, cycleMaxMs = 0.0;
@@ -185,6 +224,7 @@ int Run(const Options& o) {
     drawMost.calls = std::max(drawMost.calls, draws.calls);
     drawMost.meshes = std::max(drawMost.meshes, draws.meshes);
     drawMost.bubbles = std::max(drawMost.bubbles, draws.bubbles);
+    AddFill(device, scene, &fill);
     device.CallLog::Clear();
     if (frame % o.sample == 0) positions.push_back({static_cast<float>(frame), frameState.cameraX, frameState.cameraZ});
     // The calculation thread's side of the hand-over, on this thread.
@@ -248,6 +288,20 @@ int Run(const Options& o) {
               "\"objectMeshDrawsMax\": %ld, \"bubblesMean\": %.1f, \"bubblesMax\": %ld},\n",
               drawTotals.calls * perFrame, drawMost.calls, drawTotals.meshes * perFrame, drawMost.meshes,
               drawTotals.bubbles * perFrame, drawMost.bubbles);
+  std::printf("  \"pixelsPerFrame\": {\"plants\": %.0f, \"otherObjects\": %.0f, \"rest\": %.0f, \"plantMeshes\": {",
+              fill.plants * perFrame, fill.objects * perFrame, fill.rest * perFrame);
+  first = true;
+  for (const auto& [mesh, pixels] : fill.plantMeshes) {
+    std::printf("%s\"%d\": %.0f", first ? "" : ", ", mesh, pixels * perFrame);
+    first = false;
+  }
+  std::printf("}, \"restParts\": {");
+  first = true;
+  for (const auto& [name, pixels] : fill.restParts) {
+    std::printf("%s\"%s\": %.0f", first ? "" : ", ", name.c_str(), pixels * perFrame);
+    first = false;
+  }
+  std::printf("}},\n");
   std::printf("  \"ms\": {\"construction\": %.3f, \"firstCycle\": %.3f, \"cyclesMean\": %.4f, \"cyclesMax\": %.4f, "
               "\"framesMean\": %.4f, \"framesMax\": %.4f}\n}\n",
               constructionMs, firstCycleMs, cyclesRun > 1 ? cycleTotalMs / (cyclesRun - 1) : 0.0, cycleMaxMs,
