@@ -87,12 +87,17 @@ bool LightRay::Build(float x, float z, const Vector3& farNormal, RayVertex* v) {
 
   float pulse = std::sin(pulseAngle * kRadians) + 0.5f;
   --life;
-  if (pulse < 0.0f && life < 1) {
-    Seed(x, z, true);
-    return false;
-  }
+  const bool reseeded = pulse < 0.0f && life < 1;
+  if (reseeded) Seed(x, z, true);
   pulse = std::clamp(pulse, 0.0f, 1.0f);
-  const auto alpha = static_cast<uint32_t>(pulse * maxAlpha);
+  const auto alpha = reseeded ? 0u : static_cast<uint32_t>(pulse * maxAlpha);
+  // A dark ray adds nothing to the picture but would still cost a screen-tall
+  // strip of blended pixels: it is folded onto its foot. The buffer is locked
+  // with DISCARD, so a re-seeded ray must write its quad too.
+  if (alpha == 0) {
+    for (int i = 0; i < 4; ++i) v[i] = {foot.x, foot.y, foot.z, 0x00FFFFFFu, 0.5f, 1.0f};
+    return !reseeded;
+  }
   const uint32_t full = alpha << 24 | 0xFFFFFFu;
   const uint32_t half = (alpha / 2) << 24 | 0xFFFFFFu;
   const Vector3 p0 = foot + side * footHalfWidth;

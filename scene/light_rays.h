@@ -42,8 +42,8 @@ struct LightRay {
   void SetConstants();
   void Seed(float x, float z, bool startDark);
   void Advance();
-  // Writes the ray's four vertices; a ray that has run out and gone dark is
-  // seeded anew instead and writes nothing (false).
+  // Writes the ray's four vertices, folded onto the foot while it is dark; a
+  // ray that has run out and gone dark is seeded anew (false).
   // `farNormal` is the normal of the frame's far plane.
   bool Build(float x, float z, const Vector3& farNormal, RayVertex* vertices);
 };
