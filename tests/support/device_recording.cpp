@@ -221,7 +221,7 @@ HResult RecordingDirect3D::CreateDevice(void* focusWindow, uint32_t behaviour, P
   lastParameters = *parameters;
   HResult r = Record("CreateDevice", {Ptr(focusWindow), behaviour});
   if (Failed(r)) return r;
-  devices.push_back(std::make_unique<RecordingDevice>());
+  devices.push_back(NewDevice());
   devices.back()->unsupportedTextureFormats = unsupportedFormats;
   *device = devices.back().get();
   return r;

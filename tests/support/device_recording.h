@@ -130,6 +130,10 @@ class RecordingDirect3D : public Direct3D, public CallLog {
   std::vector<std::unique_ptr<RecordingDevice>> devices;
   PresentParameters lastParameters;
   bool released = false;
+
+ protected:
+  // The device CreateDevice hands out; a recorder that measures more makes its own.
+  virtual std::unique_ptr<RecordingDevice> NewDevice() { return std::make_unique<RecordingDevice>(); }
 };
 
 }  // namespace sorvane

@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 #include "d3dx/matrix_math.h"
@@ -19,10 +18,8 @@ struct Clip {
 };
 
 Clip Transform(const float* p, const Matrix& m) {
-  Clip c{};
-  double* out[4] = {&c.x, &c.y, &c.z, &c.w};
-  for (int j = 0; j < 4; ++j) *out[j] = p[0] * m.m[0][j] + p[1] * m.m[1][j] + p[2] * m.m[2][j] + m.m[3][j];
-  return c;
+  const Vector4 c = Vec3Transform({p[0], p[1], p[2]}, m);
+  return {c.x, c.y, c.z, c.w};
 }
 
 // Keeps the part of the polygon where d(vertex) >= 0.
@@ -123,7 +120,9 @@ std::map<const VertexBuffer*, double> FillMeter::TakePixels() {
 // The plant shader takes the object's matrix in c8..c11 and the scene's
 // world-view-projection in c0..c3, both transposed.
 Matrix FillMeter::ClipMatrix() const {
-  if (shader_ != plantShader_ || plantShader_ == 0) return MatrixMultiply(MatrixMultiply(transforms_[0], transforms_[1]), transforms_[2]);
+  if (shader_ != plantShader_ || plantShader_ == 0) {
+    return MatrixMultiply(MatrixMultiply(transforms_[0], transforms_[1]), transforms_[2]);
+  }
   Matrix object{}, scene{};
   for (int r = 0; r < 4; ++r) {
     for (int c = 0; c < 4; ++c) {
@@ -154,16 +153,6 @@ void FillMeter::Measure(uint32_t type, uint32_t count, const uint16_t* indices, 
     covered += std::fabs(area);
   }
   pixels_[stream_] += covered;
-}
-
-HResult FillMeterDirect3D::CreateDevice(void* focusWindow, uint32_t behaviour, PresentParameters* parameters,
-                                        Device** device) {
-  lastParameters = *parameters;
-  const HResult r = Record("CreateDevice", {reinterpret_cast<uintptr_t>(focusWindow), behaviour});
-  if (Failed(r)) return r;
-  devices.push_back(std::make_unique<FillMeter>());
-  *device = devices.back().get();
-  return r;
 }
 
 }  // namespace sorvane

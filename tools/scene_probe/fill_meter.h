@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 
 #include "tests/support/device_recording.h"
 
@@ -45,9 +46,8 @@ class FillMeter : public RecordingDevice {
 };
 
 class FillMeterDirect3D : public RecordingDirect3D {
- public:
-  HResult CreateDevice(void* focusWindow, uint32_t behaviour, PresentParameters* parameters,
-                       Device** device) override;
+ protected:
+  std::unique_ptr<RecordingDevice> NewDevice() override { return std::make_unique<FillMeter>(); }
 };
 
 }  // namespace sorvane
