@@ -112,3 +112,10 @@ add_executable(scene_probe ${CMAKE_SOURCE_DIR}/tools/scene_probe/scene_probe.cpp
 target_link_libraries(scene_probe PRIVATE sorvane_test_support_fast)
 add_dependencies(scene_probe generated_textures)
 target_compile_definitions(scene_probe PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
+
+# A digest of the whole device call stream of a seed, to show that a change
+# left the drawing as it was.
+add_executable(call_stream ${CMAKE_SOURCE_DIR}/tools/call_stream/call_stream.cpp)
+target_link_libraries(call_stream PRIVATE sorvane_test_support_fast)
+add_dependencies(call_stream generated_textures)
+target_compile_definitions(call_stream PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})

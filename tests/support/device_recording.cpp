@@ -21,7 +21,11 @@ size_t CallLog::Count(const std::string& name) const {
 }
 
 HResult CallLog::Record(const std::string& name, std::vector<uint64_t> args) {
-  calls_.push_back({name, std::move(args)});
+  if (sink) {
+    sink(name, args);
+  } else {
+    calls_.push_back({name, std::move(args)});
+  }
   auto it = failures_.find(name);
   if (it == failures_.end() || it->second.times == 0) return D3D_OK;
   if (it->second.times > 0) --it->second.times;

@@ -3,6 +3,7 @@
 // calls a test asks it to fail.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,9 @@ class CallLog {
   // The call `name` returns `result` the next `times` times (forever with -1).
   void Fail(const std::string& name, HResult result, int times = -1) { failures_[name] = {result, times}; }
   const std::vector<RecordedCall>& calls() const { return calls_; }
+  // When set, every call goes to the sink instead of the log: long runs keep
+  // no history.
+  std::function<void(const std::string& name, const std::vector<uint64_t>& args)> sink;
   size_t Count(const std::string& name) const;
   void Clear() { calls_.clear(); }
 

@@ -1,0 +1,217 @@
+// call_stream: builds the scene from a seed through the recording device, runs
+// frames and calculation cycles in the order of their hand-over, and prints a
+// running digest of every device call with its arguments and of every byte
+// handed to the device (locked buffers and textures, shader tokens and
+// constants). A change meant to leave the drawing as it is shows the same
+// digests as the commit before it.
+//
+//   call_stream [--seed N] [--detail L] [--frames N] [--every K]
+//
+// Prints the digest after scene initialisation and after every K-th frame.
+// Buffers and textures are named by the order in which they first appear, so
+// the digest does not depend on where memory was allocated.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "base/auto_reset_event.h"
+#include "base/random.h"
+#include "fishlife/calculation_cycle.h"
+#include "render/projection.h"
+#include "render/render_frame.h"
+#include "scene/folder_resource_source.h"
+#include "scene/scene.h"
+#include "settings/settings.h"
+#include "tests/support/device_recording.h"
+
+namespace sorvane {
+namespace {
+
+class Digest {
+ public:
+  void Bytes(const void* data, size_t size) {
+    const auto* p = static_cast<const uint8_t*>(data);
+    for (size_t i = 0; i < size; ++i) {
+      hash_ ^= p[i];
+      hash_ *= 0x100000001B3ull;
+    }
+  }
+  void Word(uint64_t v) { Bytes(&v, sizeof v); }
+  // Pointers become their order of first appearance; null stays 0.
+  uint64_t Name(uint64_t pointer) {
+    if (pointer == 0) return 0;
+    auto [it, added] = names_.try_emplace(pointer, names_.size() + 1);
+    return it->second;
+  }
+  void Call(const std::string& name, const std::vector<uint64_t>& args) {
+    ++calls_;
+    Bytes(name.data(), name.size());
+    for (size_t i = 0; i < args.size(); ++i) Word(IsPointer(name, i) ? Name(args[i]) : args[i]);
+  }
+  uint64_t hash() const { return hash_; }
+  long calls() const { return calls_; }
+
+ private:
+  static bool IsPointer(const std::string& name, size_t i) {
+    if (name == "SetTexture" || name == "SetStreamSource") return i == 1;
+    if (name == "CreateVertexShader") return i < 2;
+    return i == 0 && (name.find("ock") != std::string::npos || name.rfind("Release", 0) == 0 ||
+                      name == "SetIndices" || name == "CreateDevice");
+  }
+  uint64_t hash_ = 0xCBF29CE484222325ull;
+  long calls_ = 0;
+  std::map<uint64_t, uint64_t> names_;
+};
+
+// The recorder, with what reaches the device through memory added to the digest.
+class DigestDevice : public RecordingDevice {
+ public:
+  explicit DigestDevice(Digest& digest) : digest_(digest) {
+    sink = [this](const std::string& name, const std::vector<uint64_t>& args) { digest_.Call(name, args); };
+  }
+  HResult LockVertexBuffer(VertexBuffer* b, uint32_t offset, uint32_t size, uint8_t** data, uint32_t flags) override {
+    const HResult r = RecordingDevice::LockVertexBuffer(b, offset, size, data, flags);
+    if (!Failed(r)) locked_[b] = {*data, size != 0 ? size : Buffer(b).bytes.size() - offset};
+    return r;
+  }
+  HResult UnlockVertexBuffer(VertexBuffer* b) override {
+    HashLocked(b);
+    return RecordingDevice::UnlockVertexBuffer(b);
+  }
+  HResult LockIndexBuffer(IndexBuffer* b, uint32_t offset, uint32_t size, uint8_t** data, uint32_t flags) override {
+    const HResult r = RecordingDevice::LockIndexBuffer(b, offset, size, data, flags);
+    if (!Failed(r)) locked_[b] = {*data, size != 0 ? size : Buffer(b).bytes.size() - offset};
+    return r;
+  }
+  HResult UnlockIndexBuffer(IndexBuffer* b) override {
+    HashLocked(b);
+    return RecordingDevice::UnlockIndexBuffer(b);
+  }
+  HResult UnlockTextureLevel(Texture* t, uint32_t level) override {
+    if (level < Of(t).levels.size()) digest_.Bytes(Of(t).levels[level].data(), Of(t).levels[level].size());
+    return RecordingDevice::UnlockTextureLevel(t, level);
+  }
+  HResult CreateVertexShader(const uint32_t* declaration, const uint32_t* function, uint32_t* handle,
+                             uint32_t usage) override {
+    const HResult r = RecordingDevice::CreateVertexShader(declaration, function, handle, usage);
+    digest_.Bytes(lastShaderFunction.data(), lastShaderFunction.size() * sizeof(uint32_t));
+    return r;
+  }
+  HResult SetVertexShaderConstant(uint32_t reg, const void* data, uint32_t count) override {
+    digest_.Bytes(data, count * 16u);
+    return RecordingDevice::SetVertexShaderConstant(reg, data, count);
+  }
+
+ private:
+  struct Range {
+    const uint8_t* data;
+    size_t size;
+  };
+  void HashLocked(const void* buffer) {
+    const auto it = locked_.find(buffer);
+    if (it == locked_.end()) return;
+    digest_.Bytes(it->second.data, it->second.size);
+    locked_.erase(it);
+  }
+  Digest& digest_;
+  std::map<const void*, Range> locked_;
+};
+
+class DigestDirect3D : public RecordingDirect3D {
+ public:
+  explicit DigestDirect3D(Digest& digest) : digest_(digest) {
+    sink = [this](const std::string& name, const std::vector<uint64_t>& args) { digest_.Call(name, args); };
+  }
+
+ protected:
+  std::unique_ptr<RecordingDevice> NewDevice() override { return std::make_unique<DigestDevice>(digest_); }
+
+ private:
+  Digest& digest_;
+};
+
+struct Options {
+  uint32_t seed = 7;
+  int detail = 2;
+  int frames = 2000;
+  int every = 100;
+};
+
+bool ParseOptions(int argc, char** argv, Options* o) {
+  for (int i = 1; i + 1 < argc; i += 2) {
+    char* end = nullptr;
+    const long n = std::strtol(argv[i + 1], &end, 10);
+    if (*end != '\0') return false;
+    const std::string key = argv[i];
+    if (key == "--seed") o->seed = static_cast<uint32_t>(n);
+    else if (key == "--detail") o->detail = static_cast<int>(n);
+    else if (key == "--frames") o->frames = static_cast<int>(n);
+    else if (key == "--every") o->every = n > 0 ? static_cast<int>(n) : 1;
+    else return false;
+  }
+  return argc % 2 == 1;
+}
+
+int Run(const Options& o) {
+  FolderResourceSource resources(SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT);
+  if (!resources.Open()) {
+    std::fprintf(stderr, "call_stream: no generated resources in %s\n", SORVANE_GENERATED_DIR);
+    return 1;
+  }
+  SceneSettings settings;
+  settings.device.width = 1024;
+  settings.device.height = 768;
+  settings.counts = ScaleSceneCounts(o.detail, o.detail, o.detail);
+  settings.cameraSpeedFactor = CameraSpeedFactor(2);
+
+  Digest digest;
+  DigestDirect3D direct3d(digest);
+  auto scene = std::make_unique<Scene>();
+  SeedRandom(o.seed);
+  if (!scene->world.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
+  int error = 0;
+  if (!InitScene(*scene, direct3d, settings, resources, error)) {
+    std::fprintf(stderr, "call_stream: scene initialisation failed with error %d\n", error);
+    return 1;
+  }
+  FrameState frame;
+  UpdateProjection(scene->resources.device, frame, 1024, 768);
+  std::printf("seed %u detail %d init %ld %016llx\n", o.seed, o.detail, digest.calls(),
+              static_cast<unsigned long long>(digest.hash()));
+
+  AutoResetEvent start = AutoResetEvent::Create();
+  AutoResetEvent stop = AutoResetEvent::Create();
+  World& world = scene->world;
+  for (int n = 1; n <= o.frames; ++n) {
+    RenderFrame(*scene, frame, start, stop);
+    // The calculation thread's side of the hand-over, on this thread.
+    if (start.Wait(0)) {
+      FlapFins(world.finFlap, FishModelTables().species);
+      RunCalculationCycle(world.map, world.school, world.school.handOverCameraX, world.school.handOverCameraZ);
+      stop.Set();
+    }
+    if (n % o.every == 0 || n == o.frames) {
+      std::printf("seed %u detail %d frame %d %ld %016llx\n", o.seed, o.detail, n, digest.calls(),
+                  static_cast<unsigned long long>(digest.hash()));
+    }
+  }
+  ReleaseScene(*scene);
+  std::printf("seed %u detail %d released %ld %016llx\n", o.seed, o.detail, digest.calls(),
+              static_cast<unsigned long long>(digest.hash()));
+  return 0;
+}
+
+}  // namespace
+}  // namespace sorvane
+
+int main(int argc, char** argv) {
+  sorvane::Options options;
+  if (!sorvane::ParseOptions(argc, argv, &options)) {
+    std::fprintf(stderr, "usage: call_stream [--seed N] [--detail L] [--frames N] [--every K]\n");
+    return 2;
+  }
+  return sorvane::Run(options);
+}
