@@ -14,6 +14,9 @@ int Random();
 // The calling thread's state, to hand on to another thread.
 uint32_t RandomState();
 
+// A draw in [0, 1]: rand() / 32767.
+inline float RandomUnit() { return static_cast<float>(Random()) / static_cast<float>(kRandMax); }
+
 // A draw scaled to [0, range]: rand() × range / 32767.
 inline float RandomScaled(float range) { return static_cast<float>(Random()) * range / static_cast<float>(kRandMax); }
 

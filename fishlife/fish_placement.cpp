@@ -12,7 +12,7 @@ namespace {
 constexpr int kSpeciesCount = 20;
 constexpr uint8_t kSpawnMark = 6;  // an obstacle code: no later fish spawns here
 
-int RandomBelow(float range) { return static_cast<int>(static_cast<float>(Random()) / kRandMax * range); }
+int RandomBelow(float range) { return static_cast<int>(RandomUnit() * range); }
 
 int LevelOfDraw(float v) {
   constexpr float kBands[] = {0.025f, 0.04f, 0.055f, 0.07f, 0.085f, 0.1f, 0.115f};
@@ -43,7 +43,7 @@ void PlaceFish(Fish& f, FishPlacementCounters& c, int32_t fishCount, NavigationM
   f.checkFrame = c.checkFrame;
   c.checkFrame = c.checkFrame == 10 ? 0 : c.checkFrame + 1;
 
-  const float v = static_cast<float>(Random()) * 0.085f / kRandMax + 0.01f;
+  const float v = RandomScaled(0.085f) + 0.01f;
   f.level = LevelOfDraw(v);
   f.y = v + 0.01f;
 
@@ -64,7 +64,7 @@ void PlaceFish(Fish& f, FishPlacementCounters& c, int32_t fishCount, NavigationM
   f.needsRoute = 1;
   f.startled = 0;
   f.calmSteps = 0;
-  f.heading = f.stepHeading = static_cast<float>(Random()) * 360.0f / kRandMax;
+  f.heading = f.stepHeading = RandomScaled(360.0f);
   f.routeLength = f.stepIndex = f.frameInStep = 0;
   std::memset(f.steps, 0, sizeof f.steps);
   f.lastDx = f.lastDy = 0;

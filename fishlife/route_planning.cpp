@@ -18,8 +18,6 @@ constexpr int kTargetMargin = 40;
 constexpr int kTargetDraws = 16;
 constexpr int kRespawnDraws = 4000;
 
-float Draw() { return static_cast<float>(Random()) / kRandMax; }
-
 int16_t* Layer(NavigationMap& map, const Fish& f) { return map.pathSearch.levelLayers[f.level]; }
 int CellIndex(int column, int row) { return row * kGridSize + column; }
 
@@ -39,8 +37,8 @@ bool Respawn(Fish& f, NavigationMap& map, float cameraX, float cameraZ, bool hol
   int16_t* layer = Layer(map, f);
   const uint8_t* pairGrid = map.levelPairGrids[f.level / 2].get();
   for (int draw = 0; draw < kRespawnDraws; ++draw) {
-    const int column = static_cast<int>(Draw() * 350.0f) + 25;
-    const int row = static_cast<int>(Draw() * 350.0f) + 25;
+    const int column = static_cast<int>(RandomUnit() * 350.0f) + 25;
+    const int row = static_cast<int>(RandomUnit() * 350.0f) + 25;
     const float x = CellCentre(column), z = CellCentre(row);
     if (map.cellClass[pairGrid[CellIndex(column, row)]] != 0 || layer[CellIndex(column, row)] != kUnreached) continue;
     if (AbsDistance(x, cameraX) < 0.2f && AbsDistance(z, cameraZ) < 0.2f) continue;
@@ -57,7 +55,7 @@ bool Respawn(Fish& f, NavigationMap& map, float cameraX, float cameraZ, bool hol
 // A destination coordinate around home, at least 6 cells from the fish.
 bool DrawTarget(int home, int current, int limit, int16_t& target) {
   for (int draw = 0; draw < kTargetDraws; ++draw) {
-    int t = static_cast<int>(Draw() * 50.0f + static_cast<float>(home) - 25.0f);
+    int t = static_cast<int>(RandomUnit() * 50.0f + static_cast<float>(home) - 25.0f);
     if (t < kTargetMargin) t = kTargetMargin;
     if (t > limit - kTargetMargin) t = limit - kTargetMargin;
     if (std::abs(t - current) >= kMinTargetDistance) {
@@ -124,7 +122,7 @@ void HoldSpawnCells(Fish* fish, int32_t count, NavigationMap& map, float cameraX
 void PlanRoute(Fish& f, NavigationMap& map, float cameraX, float cameraZ) {
   if (FartherThan(f, cameraX, cameraZ, kFishActiveDistance) || !f.needsRoute) return;
 
-  const int d = static_cast<int>(Draw() * 8.0f);
+  const int d = static_cast<int>(RandomUnit() * 8.0f);
   float pace = d == 0 ? 40.0f : (d == 1 || d == 2) ? 35.0f : (d == 3 || d == 4) ? 30.0f : 40.0f;
   if (pace > f.framesPerCell + 20.0f) pace = f.framesPerCell + 20.0f;
   if (pace < f.framesPerCell - 20.0f) pace = f.framesPerCell - 20.0f;

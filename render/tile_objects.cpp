@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/angles.h"
 #include "d3dx/matrix_math.h"
 #include "device/d3d8_constants.h"
 
@@ -58,7 +59,6 @@ constexpr std::array<ClassDraw, kObjectClassCount> kClassDraw = {{
 constexpr int S(int n) { return kFirstStoneClass + n - 1; }
 constexpr int Co(int n) { return kFirstCoralClass + n - 1; }
 
-constexpr float kDegrees = 3.14f / 180.0f;
 constexpr int kCoral5 = kFirstCoralClass + 4;
 constexpr int kFlora1 = kFirstFloraClass;
 
@@ -89,7 +89,7 @@ Matrix ObjectMatrix(const T& o, Transform transform, const Matrix& top, float lo
     case Transform::TurnDegrees:
       if constexpr (requires { o.yaw; }) {
         return MatrixMultiply(
-            MatrixMultiply(MatrixRotationY(o.yaw * kDegrees), MatrixTranslation(o.x, o.y - lower, o.z)), top);
+            MatrixMultiply(MatrixRotationY(Radians(o.yaw)), MatrixTranslation(o.x, o.y - lower, o.z)), top);
       }
       break;
     case Transform::Tipped:
@@ -100,7 +100,7 @@ Matrix ObjectMatrix(const T& o, Transform transform, const Matrix& top, float lo
         const float sink = transform == Transform::Tipped    ? o.tilt / 100000.0f
                            : transform == Transform::Leaning ? o.tilt / 10000.0f
                                                              : 0.003f;
-        const Matrix turned = MatrixMultiply(MatrixRotationX(tilt * kDegrees), MatrixRotationY(o.yaw));
+        const Matrix turned = MatrixMultiply(MatrixRotationX(Radians(tilt)), MatrixRotationY(o.yaw));
         return MatrixMultiply(MatrixMultiply(turned, MatrixTranslation(o.x, o.y - sink, o.z)), top);
       }
       break;

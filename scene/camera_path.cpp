@@ -55,8 +55,8 @@ void CCameraPath::ResetSearchGrid() {
 Cell CCameraPath::RandomFreeCell() const {
   for (;;) {
     const float span = static_cast<float>(kGridSize - 2 * kEdgeMargin);
-    const auto column = static_cast<int16_t>(static_cast<float>(Random()) / kRandMax * span + kEdgeMargin);
-    const auto row = static_cast<int16_t>(static_cast<float>(Random()) / kRandMax * span + kEdgeMargin);
+    const auto column = static_cast<int16_t>(RandomUnit() * span + kEdgeMargin);
+    const auto row = static_cast<int16_t>(RandomUnit() * span + kEdgeMargin);
     if (search_.baseLayer[row * kGridSize + column] == kUnreached) return {column, row};
   }
 }

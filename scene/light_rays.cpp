@@ -5,6 +5,7 @@
 #include <cmath>
 #include <new>
 
+#include "base/angles.h"
 #include "d3dx/image_filter.h"
 #include "d3dx/matrix_math.h"
 #include "d3dx/texture_loader.h"
@@ -17,10 +18,6 @@ namespace {
 
 constexpr int kRayImageResource = 333;
 constexpr float kRayLength = 12.5f;
-constexpr float kRadians = 3.14f / 180.0f;
-
-// rand() / 32767, a fresh value at each use.
-float R() { return static_cast<float>(Random()) / static_cast<float>(kRandMax); }
 
 }  // namespace
 
@@ -43,18 +40,18 @@ void LightRay::SetConstants() {
 
 void LightRay::Seed(float x, float z, bool startDark) {
   turnRate = spinRate;
-  if (R() > 0.5f) turnRate = -turnRate;
-  wobbleAngle = static_cast<float>(Random()) * 360.0f / static_cast<float>(kRandMax);
-  placeAngle = static_cast<float>(Random()) * 360.0f / static_cast<float>(kRandMax);
-  const float ring = ringMin + R() * (ringMax - ringMin);
-  const float a = placeAngle * kRadians;
+  if (RandomUnit() > 0.5f) turnRate = -turnRate;
+  wobbleAngle = RandomScaled(360.0f);
+  placeAngle = RandomScaled(360.0f);
+  const float ring = ringMin + RandomUnit() * (ringMax - ringMin);
+  const float a = Radians(placeAngle);
   baseX = std::cos(a) * ring + x;
   baseY = 0.0f;
   baseZ = ring * std::sin(a) + z;
-  life = static_cast<int32_t>(lifeMin + R() * (lifeMax - lifeMin));
-  wobbleShape = static_cast<int32_t>(R() * 5.99f + 1.0f);
-  wobbleRadius = wobbleMin + R() * (wobbleMax - wobbleMin);
-  pulseAngle = startDark ? -90.0f : R() * 360.0f;
+  life = static_cast<int32_t>(lifeMin + RandomUnit() * (lifeMax - lifeMin));
+  wobbleShape = static_cast<int32_t>(RandomUnit() * 5.99f + 1.0f);
+  wobbleRadius = wobbleMin + RandomUnit() * (wobbleMax - wobbleMin);
+  pulseAngle = startDark ? -90.0f : RandomUnit() * 360.0f;
 }
 
 void LightRay::Advance() {
@@ -63,7 +60,7 @@ void LightRay::Advance() {
 }
 
 bool LightRay::Build(float x, float z, const Vector3& farNormal, RayVertex* v) {
-  const float theta = wobbleAngle * kRadians;
+  const float theta = Radians(wobbleAngle);
   const float w = wobbleRadius;
   const float s = std::sin(theta), c = std::cos(theta);
   float dx = 0.0f, dz = 0.0f;
@@ -85,7 +82,7 @@ bool LightRay::Build(float x, float z, const Vector3& farNormal, RayVertex* v) {
   const Vector4 turned = Vec3Transform(e, MatrixRotationAxis(n, 1.5707964f));
   const Vector3 side{turned.x, turned.y, turned.z};
 
-  float pulse = std::sin(pulseAngle * kRadians) + 0.5f;
+  float pulse = std::sin(Radians(pulseAngle)) + 0.5f;
   --life;
   const bool reseeded = pulse < 0.0f && life < 1;
   if (reseeded) Seed(x, z, true);

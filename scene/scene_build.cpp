@@ -36,8 +36,8 @@ void ChooseCameraStartCell(World& world) {
   int column = 0;
   int row = 0;
   do {
-    column = static_cast<int>(static_cast<float>(Random()) / kRandMax * 200.0f + 100.0f);
-    row = static_cast<int>(static_cast<float>(Random()) / kRandMax * 200.0f + 100.0f);
+    column = static_cast<int>(RandomUnit() * 200.0f + 100.0f);
+    row = static_cast<int>(RandomUnit() * 200.0f + 100.0f);
   } while (cells[row * kGridSize + column] > 1);
   world.cameraStartCell = {static_cast<int16_t>(column), static_cast<int16_t>(row)};
   world.cameraStartX = CellCentre(column);

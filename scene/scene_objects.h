@@ -13,10 +13,10 @@ namespace sorvane {
 
 // Turn about the vertical axis in radians: rand() × 3.14 / 32767 × 360 / 180.
 inline float RandomTurnRadians() {
-  return static_cast<float>(Random()) * 3.14f / static_cast<float>(kRandMax) * 360.0f / 180.0f;
+  return RandomScaled(3.14f) * 360.0f / 180.0f;
 }
 // Turn in degrees: rand() × 360 / 32767.
-inline float RandomTurnDegrees() { return static_cast<float>(Random()) * 360.0f / static_cast<float>(kRandMax); }
+inline float RandomTurnDegrees() { return RandomScaled(360.0f); }
 
 template <int N>
 class StoneObject {
