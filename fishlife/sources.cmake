@@ -1,5 +1,4 @@
 list(APPEND SORVANE_CORE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/calculation_cycle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cell_codes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fish_advance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fish_placement.cpp
@@ -9,6 +8,7 @@ list(APPEND SORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/obstacle_heights.cpp
   ${CMAKE_CURRENT_LIST_DIR}/path_search.cpp
   ${CMAKE_CURRENT_LIST_DIR}/route_planning.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/school_planning.cpp
 )
 list(APPEND SORVANE_WIN32_SOURCES
 )

@@ -13,7 +13,7 @@
 #include "d3dx/matrix_stack.h"
 #include "fishlife/fish_behaviour.h"
 #include "device/state_cache.h"
-#include "scene/geometry/fish_preparation.h"
+#include "scene/geometry/fish_buffers.h"
 
 namespace sorvane {
 

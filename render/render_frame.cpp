@@ -248,7 +248,7 @@ void MoveAndDrawSchool(Frame& s) {
     const Plane& p = s.f.frustumPlanes[i];
     planes[i] = {p.a, p.b, p.c, p.d};
   }
-  const FishDrawTarget target{s.d, s.r.cache, s.f.matrixStack, s.r.fishBuffers, FishModelTables().species,
+  const FishDrawTarget target{s.d, s.r.cache, s.f.matrixStack, s.r.fishBuffers, s.w.fishModels.species(),
                               &s.r.textures[kFirstFishTexture]};
   const FishView view{s.f.cameraX, s.f.cameraZ, s.w.heightGrid.get(), &GroundHeight, planes.data()};
   s.f.fishFigures = MoveAndDrawFish(s.f.fishRenderer, target, view, s.w.school.fish.get(), s.w.school.count,

@@ -8,7 +8,7 @@
 #include "device/device.h"
 #include "device/state_cache.h"
 #include "scene/colour_scheme.h"
-#include "scene/geometry/fish_preparation.h"
+#include "scene/geometry/fish_buffers.h"
 #include "scene/geometry/scenery_mesh_prep.h"
 #include "scene/light_rays.h"
 #include "scene/seabed_tiles.h"

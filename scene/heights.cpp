@@ -140,14 +140,30 @@ bool GenerateHeights(HeightGenerator& generator, float* heightGrid) {
   return true;
 }
 
-float WriteTileHeights(const float* heightGrid, int tileRow, int tileColumn, uint8_t* vertices, size_t stride,
-                       size_t yOffset) {
+namespace {
+
+float TileHeight(const float* heightGrid, int tileRow, int tileColumn, int i, int j) {
+  return heightGrid[(kTileCells * tileRow + i) * kHeightGridSize + kTileCells * tileColumn + j];
+}
+
+}  // namespace
+
+void WriteTileHeights(const float* heightGrid, int tileRow, int tileColumn, uint8_t* vertices, size_t stride,
+                      size_t yOffset) {
+  for (int i = 0; i < kTileVertices; ++i) {
+    for (int j = 0; j < kTileVertices; ++j) {
+      const float y = TileHeight(heightGrid, tileRow, tileColumn, i, j);
+      std::memcpy(vertices + (i * kTileVertices + j) * stride + yOffset, &y, sizeof y);
+    }
+  }
+}
+
+float TileCentreHeight(const float* heightGrid, int tileRow, int tileColumn) {
   float smallest = 1000.0f;
   float largest = -1000.0f;
   for (int i = 0; i < kTileVertices; ++i) {
     for (int j = 0; j < kTileVertices; ++j) {
-      const float y = heightGrid[(kTileCells * tileRow + i) * kHeightGridSize + kTileCells * tileColumn + j];
-      std::memcpy(vertices + (i * kTileVertices + j) * stride + yOffset, &y, sizeof y);
+      const float y = TileHeight(heightGrid, tileRow, tileColumn, i, j);
       smallest = std::min(smallest, y);
       largest = std::max(largest, y);
     }

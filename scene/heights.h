@@ -48,8 +48,10 @@ bool GenerateHeights(HeightGenerator& generator, float* heightGrid);
 // Writes the 17 × 17 vertex heights of one seabed tile: vertex (row i, column j)
 // gets grid point (16 × tileRow + i, 16 × tileColumn + j). Vertices are
 // `stride` bytes apart, row-major, with y as a float at byte offset yOffset.
-// Returns the middle of the tile's height range.
-float WriteTileHeights(const float* heightGrid, int tileRow, int tileColumn, uint8_t* vertices, size_t stride,
-                       size_t yOffset);
+void WriteTileHeights(const float* heightGrid, int tileRow, int tileColumn, uint8_t* vertices, size_t stride,
+                      size_t yOffset);
+
+// The middle of the range of those 17 × 17 heights.
+float TileCentreHeight(const float* heightGrid, int tileRow, int tileColumn);
 
 }  // namespace sorvane

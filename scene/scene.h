@@ -26,19 +26,27 @@ struct Scene {
   World world;
 };
 
-// Device, resources and construction, in that order. On false `error` says
-// which step failed (a SceneError); whatever was made is left for ReleaseScene.
+// The device, its resources, the world and the device's copy of the seabed,
+// then the scenery meshes and the fish models, in that order. On false
+// `error` says which step failed (a SceneError); whatever was made is left for
+// ReleaseScene.
 bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, ResourceSource& resources,
                int& error);
 
-// Shader, dynamic buffers, seabed strip, colour scheme, first device states,
-// the 97 textures and finally BuildScene. False on the first failure.
-bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources);
+// The light rays, the shader, the dynamic buffers, the seabed strip, the colour
+// scheme, the first device states and the 97 textures. False on the first
+// failure.
+bool LoadSceneResources(DeviceResources& resources, const SceneSettings& settings, ResourceSource& source);
 
-// Tiles, heights, cell codes, margins, the objects, level-pair grids, the
-// camera and the fish. An object array that cannot be allocated fails it like
-// any other allocation.
-bool BuildScene(Scene& scene, const SceneSettings& settings);
+// The world: tiles, heights, cell codes, margins, the objects, level-pair
+// grids, the camera and the fish. An object array that cannot be allocated
+// fails it like any other allocation.
+bool BuildScene(World& world, const SceneSettings& settings);
+
+// One vertex buffer per seabed tile: x, z and the texture coordinates first,
+// then the heights of the world's grid. False when a buffer cannot be created
+// or filled; the buffers made so far stay for ReleaseScene.
+bool CreateTileBuffers(DeviceResources& resources, const World& world);
 
 // Releases what exists of the scene's resources and memory; the device stays.
 void ReleaseScene(Scene& scene);

@@ -12,19 +12,11 @@ namespace sorvane {
 
 namespace {
 
-bool BuildTiles(World& world, DeviceResources& resources) {
+bool BuildTiles(World& world) {
   world.tiles.reset(new (std::nothrow) SeabedTile[kTileCount]);
   if (!world.tiles) return false;
-  resources.tilesWithBuffers = 0;
   for (int r = 0; r < kTilesPerSide; ++r) {
-    for (int c = 0; c < kTilesPerSide; ++c) {
-      const int index = r * kTilesPerSide + c;
-      InitTileRecord(world.tiles[index], r, c);
-      VertexBuffer*& buffer = resources.tileBuffers[index];
-      const bool created = CreateTileVertexBuffer(*resources.device, resources.tileTexCoords, &buffer);
-      if (buffer != nullptr) ++resources.tilesWithBuffers;
-      if (!created) return false;
-    }
+    for (int c = 0; c < kTilesPerSide; ++c) InitTileRecord(world.tiles[r * kTilesPerSide + c], r, c);
   }
   return true;
 }
@@ -46,10 +38,8 @@ void ChooseCameraStartCell(World& world) {
 
 }  // namespace
 
-bool BuildScene(Scene& scene, const SceneSettings& settings) {
-  World& world = scene.world;
-  Device& device = *scene.resources.device;
-  if (!BuildTiles(world, scene.resources)) return false;
+bool BuildScene(World& world, const SceneSettings& settings) {
+  if (!BuildTiles(world)) return false;
 
   world.heightGrid.reset(new (std::nothrow) float[kHeightGridPoints]);
   if (!world.heightGrid || !world.map.Allocate()) return false;
@@ -59,7 +49,7 @@ bool BuildScene(Scene& scene, const SceneSettings& settings) {
 
   if (!GenerateHeights(world.heightGenerator, world.heightGrid.get())) return false;
   FillCellGrid(world.map.cellGrid.get(), world.weights);
-  ApplyHeightsToTiles(device, world.tiles.get(), scene.resources.tileBuffers.data(), world.heightGrid.get());
+  SetTileCentreHeights(world.tiles.get(), world.heightGrid.get());
 
   if (!PlaceObjects([&](int tile) -> TileObjects& { return world.tiles[tile].objects; }, world.map,
                     world.heightGrid.get())) {

@@ -14,11 +14,12 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
     error = deviceError;
     return false;
   }
-  if (!LoadSceneResources(scene, settings, resources)) {
+  DeviceResources& r = scene.resources;
+  if (!LoadSceneResources(r, settings, resources) || !BuildScene(scene.world, settings) ||
+      !CreateTileBuffers(r, scene.world)) {
     error = kSceneErrorTextures;
     return false;
   }
-  DeviceResources& r = scene.resources;
   if (!BuildSceneryMeshes(*r.device, gSceneryMeshes, r.meshBuffers)) {
     error = kSceneErrorGeometry;
     return false;
@@ -27,7 +28,8 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
     const int order = TextureOrderOf(kSceneryMeshes[i].texture);
     r.meshTextures[i] = order >= 0 ? r.textures[order] : nullptr;
   }
-  PrepareFishModels(*r.device, r.fishBuffers, FishModelTables());
+  scene.world.fishModels.Prepare(FishModelTables());
+  CreateFishBuffers(*r.device, r.fishBuffers, scene.world.fishModels.species());
   return true;
 }
 

@@ -113,12 +113,11 @@ bool LoadTextures(DeviceResources& r, bool cyrillicLocale, ResourceSource& resou
 
 }  // namespace
 
-bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSource& resources) {
-  DeviceResources& r = scene.resources;
+bool LoadSceneResources(DeviceResources& r, const SceneSettings& settings, ResourceSource& source) {
   Device& device = *r.device;
   // Without its rays the scene still runs: a system that failed draws nothing.
-  r.lightRays.Init(*r.direct3d, device, resources);
-  CreatePlantShader(r, resources);
+  r.lightRays.Init(*r.direct3d, device, source);
+  CreatePlantShader(r, source);
 
   if (!CreateDynamicBuffer(device, kBubblesPerBatch * 6, &r.bubbleBatch)) return false;
   if (!CreateSeabedStrip(r)) return false;
@@ -137,8 +136,18 @@ bool LoadSceneResources(Scene& scene, const SceneSettings& settings, ResourceSou
   device.UnlockVertexBuffer(r.backdrop);
 
   SetInitialStates(r);
-  if (!LoadTextures(r, settings.cyrillicLocale, resources)) return false;
-  return BuildScene(scene, settings);
+  return LoadTextures(r, settings.cyrillicLocale, source);
+}
+
+bool CreateTileBuffers(DeviceResources& r, const World& world) {
+  r.tilesWithBuffers = 0;
+  for (VertexBuffer*& buffer : r.tileBuffers) {
+    const bool created = CreateTileVertexBuffer(*r.device, r.tileTexCoords, &buffer);
+    if (buffer != nullptr) ++r.tilesWithBuffers;
+    if (!created) return false;
+  }
+  ApplyHeightsToTiles(*r.device, r.tileBuffers.data(), world.heightGrid.get());
+  return true;
 }
 
 }  // namespace sorvane

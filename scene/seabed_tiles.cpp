@@ -80,15 +80,20 @@ bool CreateTileVertexBuffer(Device& device, const TileTexCoordTable& texCoords, 
   return true;
 }
 
-void ApplyHeightsToTiles(Device& device, SeabedTile* tiles, VertexBuffer* const* buffers, const float* heightGrid) {
+void SetTileCentreHeights(SeabedTile* tiles, const float* heightGrid) {
+  for (int tr = 0; tr < kTilesPerSide; ++tr) {
+    for (int tc = 0; tc < kTilesPerSide; ++tc) tiles[tr * kTilesPerSide + tc].centreHeight = TileCentreHeight(heightGrid, tr, tc);
+  }
+}
+
+void ApplyHeightsToTiles(Device& device, VertexBuffer* const* buffers, const float* heightGrid) {
   for (int tr = 0; tr < kTilesPerSide; ++tr) {
     for (int tc = 0; tc < kTilesPerSide; ++tc) {
-      const int index = tr * kTilesPerSide + tc;
+      VertexBuffer* buffer = buffers[tr * kTilesPerSide + tc];
       uint8_t* data = nullptr;
-      if (Failed(device.LockVertexBuffer(buffers[index], 0, 0, &data, 0))) return;
-      tiles[index].centreHeight =
-          WriteTileHeights(heightGrid, tr, tc, data, sizeof(SceneryVertex), offsetof(SceneryVertex, y));
-      device.UnlockVertexBuffer(buffers[index]);
+      if (Failed(device.LockVertexBuffer(buffer, 0, 0, &data, 0))) return;
+      WriteTileHeights(heightGrid, tr, tc, data, sizeof(SceneryVertex), offsetof(SceneryVertex, y));
+      device.UnlockVertexBuffer(buffer);
     }
   }
 }

@@ -62,9 +62,11 @@ void InitTileRecord(SeabedTile& tile, int row, int column);
 // *buffer is null when the buffer could not be created.
 bool CreateTileVertexBuffer(Device& device, const TileTexCoordTable& texCoords, VertexBuffer** buffer);
 
+// Sets each tile's centre height: the middle of its range of heights.
+void SetTileCentreHeights(SeabedTile* tiles, const float* heightGrid);
+
 // Copies the height grid into every tile's vertices (buffers in the tiles'
-// order) and sets each tile's centre height. Stops at the first tile whose
-// buffer cannot be locked.
-void ApplyHeightsToTiles(Device& device, SeabedTile* tiles, VertexBuffer* const* buffers, const float* heightGrid);
+// order). Stops at the first tile whose buffer cannot be locked.
+void ApplyHeightsToTiles(Device& device, VertexBuffer* const* buffers, const float* heightGrid);
 
 }  // namespace sorvane

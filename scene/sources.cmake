@@ -1,8 +1,10 @@
 list(APPEND SORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/calculation_cycle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/camera_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/colour_scheme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/geometry/fin_flap.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/geometry/fish_preparation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/geometry/fish_buffers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/geometry/fish_models.cpp
   ${CMAKE_CURRENT_LIST_DIR}/geometry/scenery_mesh_prep.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ground_height.cpp
   ${CMAKE_CURRENT_LIST_DIR}/heights.cpp

@@ -1,6 +1,6 @@
 // What the world is: the seabed's tiles and heights, the navigation map with
-// the weights its cell codes were drawn with, the camera's path over it and
-// the fish.
+// the weights its cell codes were drawn with, the camera's path over it, the
+// fish and their models.
 // No device object lives here.
 #pragma once
 #include <cstdint>
@@ -28,7 +28,14 @@ struct World {
   float cameraStartZ = 0.0f;
   CCameraPath cameraPath;
   FishSchool school;
+  FishModels fishModels;
   FinFlap finFlap;
 };
+
+// One cycle of the calculation thread: the side fins flap, then the fish plan
+// their routes around the camera the frame handed them over with (the first
+// cycle builds the level layers before). Runs only while the frame has handed
+// the fish over: between its start signal and the stop signal it waits for.
+void RunCalculationCycle(World& world);
 
 }  // namespace sorvane

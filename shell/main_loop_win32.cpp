@@ -71,7 +71,6 @@ void QSaver::MainLoop() {
   }
   if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
   StartSound(mode, SoundSettings{settings.playMusic, settings.playSound, settings.volume});
-  InitializeCriticalSection(&stateLock_);
 
   MSG message = {};
   if (mode == RunMode::Preview) {
@@ -92,16 +91,13 @@ void QSaver::MainLoop() {
         continue;
       }
       if (renderingActive) {
-        EnterCriticalSection(&stateLock_);
         FrameResult frame = RenderFrame(scene_, frame_, startEvent_, stopEvent_);
-        LeaveCriticalSection(&stateLock_);
         // The saver ends when its device is lost or must be reset (a locked
         // workstation, a mode change): the exit shuts the device down.
         if (frame == FrameResult::DeviceLost || frame == FrameResult::DeviceNotReset) RequestExit();
       }
     }
   }
-  DeleteCriticalSection(&stateLock_);
   StopSound();
 }
 

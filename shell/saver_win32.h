@@ -67,7 +67,6 @@ class QSaver {
   AutoResetEvent startEvent_;
   AutoResetEvent stopEvent_;
   CalculationShared calc_;
-  CRITICAL_SECTION stateLock_;
   FramePacer pacer_;
   MouseExitRule mouseExit_;
   bool shutDown_ = false;

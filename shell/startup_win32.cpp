@@ -3,7 +3,6 @@
 #include <ctime>
 
 #include "base/random.h"
-#include "fishlife/calculation_cycle.h"
 #include "settings/settings_store.h"
 #include "shell/command_line.h"
 #include "shell/language.h"
@@ -118,11 +117,7 @@ bool QSaver::Startup(const char* commandLine) {
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
     calc_.seed = CalculationSeed(RandomState());
     if (!scene_.world.map.pathSearch.Init(400, 400)) return false;
-    calc_.cycle = [this] {
-      FlapFins(scene_.world.finFlap, FishModelTables().species);
-      FishSchool& school = scene_.world.school;
-      RunCalculationCycle(scene_.world.map, school, school.handOverCameraX, school.handOverCameraZ);
-    };
+    calc_.cycle = [this] { RunCalculationCycle(scene_.world); };
   }
 
   switch (mode) {

@@ -16,6 +16,6 @@ struct FinFlap {
 // Whether a species' two 3-vertex fins flap.
 bool SideFinsFlap(int species);
 
-void FlapFins(FinFlap& flap, FishModel* models);
+void FlapFins(FinFlap& flap, FishModels& models);
 
 }  // namespace sorvane

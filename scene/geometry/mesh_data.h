@@ -10,14 +10,14 @@ namespace sorvane {
 struct VertexBuffer;
 struct IndexBuffer;
 
-// Separate writable tables: preparation rescales and re-orients them in place.
+// A view of one mesh's tables: the generated ones, or a scene's prepared copy.
 struct MeshData {
   int32_t vertexCount;
   int32_t indexCount;
-  float* positions;   // vertexCount × 3
-  float* texCoords0;  // vertexCount × 2
-  float* texCoords1;  // vertexCount × 2
-  uint16_t* indices;  // indexCount, a triangle list
+  const float* positions;   // vertexCount × 3
+  const float* texCoords0;  // vertexCount × 2
+  const float* texCoords1;  // vertexCount × 2
+  const uint16_t* indices;  // indexCount, a triangle list
 };
 
 // Position and two texture pairs: stage 0 the surface, stage 1 the caustics.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "device/d3d8_constants.h"
 
@@ -85,26 +86,29 @@ bool CreateMeshBuffers(Device& device, const MeshData& mesh, float scale, float 
   return !Failed(device.UnlockIndexBuffer(buffers.indices));
 }
 
-bool BuildSceneryMeshes(Device& device, MeshData* meshes, SceneryMeshBuffers& buffers) {
+bool BuildSceneryMeshes(Device& device, const MeshData* tables, SceneryMeshBuffers& buffers) {
+  std::array<std::vector<float>, kSceneryMeshCount> prepared;
   for (int i = 0; i < kSceneryMeshCount; ++i) {
     const SceneryMeshSpec& spec = kSceneryMeshes[i];
-    MeshData& mesh = meshes[i];
+    const MeshData& table = tables[i];
     if (spec.fit == MeshFit::AsStored) {
-      if (!CreateMeshBuffers(device, mesh, spec.scale, spec.set1Factor, true, buffers[i])) return false;
+      if (!CreateMeshBuffers(device, table, spec.scale, spec.set1Factor, true, buffers[i])) return false;
       continue;
     }
+    std::vector<float>& positions = prepared[i];
     if (spec.source >= 0) {
-      // A shared table, already fitted for its first mesh: shrunk once more.
-      const MeshData& source = meshes[spec.source];
-      mesh.vertexCount = source.vertexCount;
-      mesh.indexCount = source.indexCount;
-      FitMesh(mesh.positions, mesh.vertexCount, kSharedFitScale, kFitCentre, kFitMin, kFitCentre);
+      // A shared table, as fitted for its first mesh: shrunk once more.
+      positions = prepared[spec.source];
+      FitMesh(positions.data(), table.vertexCount, kSharedFitScale, kFitCentre, kFitMin, kFitCentre);
     } else {
-      if (spec.zUp) SwapYZ(mesh.positions, mesh.vertexCount);
+      positions.assign(table.positions, table.positions + 3 * table.vertexCount);
+      if (spec.zUp) SwapYZ(positions.data(), table.vertexCount);
       const int side = spec.fit == MeshFit::Standing ? kFitCentre : kFitKeep;
       const int up = spec.fit == MeshFit::Standing ? kFitMin : kFitKeep;
-      FitMesh(mesh.positions, mesh.vertexCount, spec.scale, side, up, side);
+      FitMesh(positions.data(), table.vertexCount, spec.scale, side, up, side);
     }
+    MeshData mesh = table;
+    mesh.positions = positions.data();
     if (!CreateMeshBuffers(device, mesh, 1.0f, spec.set1Factor, false, buffers[i])) return false;
   }
   return true;

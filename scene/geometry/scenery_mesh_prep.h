@@ -30,9 +30,9 @@ float TextureShift(const float* pairs, int n, int column, float factor);
 bool CreateMeshBuffers(Device& device, const MeshData& mesh, float scale, float set1Factor, bool zUp,
                        MeshBuffers& buffers);
 
-// All 62 meshes in table order, preparing the tables in place on the way;
-// false at the first failure.
-bool BuildSceneryMeshes(Device& device, MeshData* meshes, SceneryMeshBuffers& buffers);
+// All 62 meshes in table order, each prepared from a copy of its table (or of
+// the prepared mesh whose table it shares); false at the first failure.
+bool BuildSceneryMeshes(Device& device, const MeshData* tables, SceneryMeshBuffers& buffers);
 
 // Releases what exists of the buffers.
 void ReleaseSceneryMeshes(Device& device, SceneryMeshBuffers& buffers);

@@ -1,11 +1,11 @@
-// The 62 scenery meshes as the generator writes them: separate writable
-// tables that the preparation rescales and re-orients in place.
+// The 62 scenery meshes as the generator writes them; the preparation works on
+// copies, so that every scene starts from the same tables.
 #pragma once
 #include "scene/geometry/mesh_data.h"
 #include "scene/geometry/scenery_mesh_table.h"
 
 namespace sorvane {
 
-extern MeshData gSceneryMeshes[kSceneryMeshCount];
+extern const MeshData gSceneryMeshes[kSceneryMeshCount];
 
 }  // namespace sorvane

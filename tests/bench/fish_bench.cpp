@@ -8,7 +8,6 @@
 
 #include "base/auto_reset_event.h"
 #include "base/random.h"
-#include "fishlife/calculation_cycle.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
@@ -44,8 +43,7 @@ struct FishScene {
     }
   }
   void Cycle() {
-    FlapFins(scene->world.finFlap, FishModelTables().species);
-    RunCalculationCycle(scene->world.map, scene->world.school, frame.cameraX, frame.cameraZ);
+    RunCalculationCycle(scene->world);
   }
   ~FishScene() { ReleaseScene(*scene); }
 
@@ -71,7 +69,7 @@ void BM_FishPassAt13000(benchmark::State& state) {
       const Plane& p = f.frame.frustumPlanes[i];
       planes[i] = {p.a, p.b, p.c, p.d};
     }
-    const FishDrawTarget target{*r.device, r.cache, f.frame.matrixStack, r.fishBuffers, FishModelTables().species,
+    const FishDrawTarget target{*r.device, r.cache, f.frame.matrixStack, r.fishBuffers, w.fishModels.species(),
                                 &r.textures[kFirstFishTexture]};
     const FishView view{f.frame.cameraX, f.frame.cameraZ, w.heightGrid.get(), &GroundHeight, planes.data()};
     const FishPassFigures figures =

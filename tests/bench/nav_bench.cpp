@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "fishlife/calculation_cycle.h"
+#include "fishlife/school_planning.h"
 #include "scene/camera_path.h"
 #include "scene/heights.h"
 #include "tests/native/nav_test_support.h"
@@ -97,7 +97,7 @@ void BM_FirstCycleLayerBuild(benchmark::State& state) {
   FishSchool noFish;
   for (auto _ : state) {
     map.mapBuildPending = true;
-    RunCalculationCycle(map, noFish, 4.0f, 4.0f);
+    PlanSchool(map, noFish, 4.0f, 4.0f);
     benchmark::DoNotOptimize(map.pathSearch.levelLayers[7][80000]);
   }
 }

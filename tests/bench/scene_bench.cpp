@@ -29,13 +29,10 @@ void BM_BuildScene(benchmark::State& state) {
   uint32_t seed = 1;
   for (auto _ : state) {
     state.PauseTiming();
-    RecordingDevice device;
     auto scene = std::make_unique<Scene>();
-    scene->resources.device = &device;
-    FillTileTexCoords(scene->resources.tileTexCoords);
     SeedRandom(seed++);
     state.ResumeTiming();
-    benchmark::DoNotOptimize(BuildScene(*scene, settings));
+    benchmark::DoNotOptimize(BuildScene(scene->world, settings));
     state.PauseTiming();
     ReleaseScene(*scene);
     scene.reset();

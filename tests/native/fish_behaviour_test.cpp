@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "d3dx/matrix_math.h"
-#include "fishlife/calculation_cycle.h"
 #include "fishlife/fish_behaviour.h"
 #include "nav_test_support.h"
 #include "render/projection.h"
@@ -296,14 +295,33 @@ TEST(FishSchoolRun, HoldsLevelsAndRoutesStaySoundWhileTheCameraMoves) {
     drawn += frame.fishFigures.drawn;
     device.CallLog::Clear();
     ASSERT_TRUE(start.Wait(0));
-    FlapFins(w.finFlap, FishModelTables().species);
-    RunCalculationCycle(w.map, w.school, frame.cameraX, frame.cameraZ);
-    ASSERT_EQ(invariants.Check(w.map, w.school, frame.cameraX, frame.cameraZ), "") << "after cycle " << n;
+    RunCalculationCycle(w);
+    ASSERT_EQ(invariants.Check(w.map, w.school, w.school.handOverCameraX, w.school.handOverCameraZ), "")
+        << "after cycle " << n;
     stop.Set();
   }
   EXPECT_GT(drawn, 400 * 20) << "fish around the camera are drawn";
   EXPECT_LE(invariants.longestWait, 3);
   ReleaseScene(*scene);
+}
+
+// The fins a scene flaps are its own: another scene of the process, and the
+// generated tables, keep theirs where they were.
+TEST(FishSchoolRun, TwoScenesFlapTheirFinsIndependently) {
+  TestScene flapping(5), resting(6);
+  ASSERT_TRUE(flapping.ok && resting.ok);
+  ASSERT_TRUE(flapping.scene->world.map.pathSearch.Init(kGridSize, kGridSize));
+  FishModels fresh;
+  fresh.Prepare(FishModelTables());
+  for (int cycle = 0; cycle < 3; ++cycle) RunCalculationCycle(flapping.scene->world);
+  const float table = FishModelTables().species[0].parts[3].positions[0];
+  const float start = fresh.species()[0].parts[3].positions[0];
+  EXPECT_FLOAT_EQ(flapping.scene->world.fishModels.species()[0].parts[3].positions[0], start - 0.0003f);
+  EXPECT_EQ(resting.scene->world.fishModels.species()[0].parts[3].positions[0], start);
+  EXPECT_EQ(FishModelTables().species[0].parts[3].positions[0], table);
+  TestScene later(7);
+  ASSERT_TRUE(later.ok);
+  EXPECT_EQ(later.scene->world.fishModels.species()[0].parts[3].positions[0], start);
 }
 
 }  // namespace

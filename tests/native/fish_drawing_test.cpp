@@ -12,33 +12,18 @@
 #include "render/fish_drawing.h"
 #include "device/d3d8_constants.h"
 #include "tests/support/device_recording.h"
-#include "scene/geometry/fish_preparation.h"
+#include "scene/geometry/fish_buffers.h"
 #include "scene/ground_height.h"
 #include "scene/heights.h"
-#include "tools/fishgen/fish_mesh.h"
 
 namespace sorvane {
 namespace {
 
-// The models as the generator makes them (the compiled tables may have been
-// normalised already by a scene of another test), in tables of their own.
-struct ModelCopy {
-  ModelCopy() {
-    set.normalised = false;
-    for (int s = 0; s < kFishModelSpecies; ++s) {
-      meshes.push_back(fishgen::BuildSpecies(s));
-      fishgen::SpeciesMesh& mesh = meshes.back();
-      set.species[s].partCount = static_cast<int32_t>(mesh.parts.size());
-      for (size_t p = 0; p < mesh.parts.size(); ++p) {
-        fishgen::PartMesh& m = mesh.parts[p];
-        set.species[s].parts[p] = {m.VertexCount(), static_cast<int32_t>(m.indices.size()), m.positions.data(),
-                                   m.tex0.data(), m.tex1.data(), m.indices.data()};
-      }
-    }
-  }
-  ModelCopy(const ModelCopy&) = delete;
-  FishModelSet set{};
-  std::vector<fishgen::SpeciesMesh> meshes;
+// A scene's models, prepared from the generated tables.
+struct PreparedModels {
+  PreparedModels() { models.Prepare(FishModelTables()); }
+  const FishModel& operator[](int species) const { return models.species()[species]; }
+  FishModels models;
 };
 
 float DrawnV(const MeshData& m, int i) { return 1.0f - m.texCoords0[2 * i + 1]; }
@@ -74,20 +59,21 @@ TEST(FishModels, EverySpeciesHasItsPartsInOrderWithSkinAndFinStripsInPlace) {
   }
 }
 
-TEST(FishModels, PreparationBringsTheModelsToWorldSizeOnceHeadTowardPlusX) {
-  ModelCopy before, copy;
+TEST(FishModels, PreparationBringsTheModelsToWorldSizeHeadTowardPlusX) {
+  const FishModelSet& tables = FishModelTables();
+  PreparedModels copy;
   RecordingDevice device;
   FishBuffers buffers;
-  PrepareFishModels(device, buffers, copy.set);
+  CreateFishBuffers(device, buffers, copy.models.species());
   ASSERT_TRUE(buffers.Ready());
   float longest = -1e9f, reference = 10.0f;
   for (int s = 0; s < 20; ++s) {
-    const MeshData& was = before.set.species[s].parts[0];
+    const MeshData& was = tables.species[s].parts[0];
     for (int i = 0; i < was.vertexCount; ++i) reference = std::min(reference, was.positions[3 * i]);
   }
   for (int s = 0; s < 20; ++s) {
-    const MeshData& was = before.set.species[s].parts[0];
-    const MeshData& body = copy.set.species[s].parts[0];
+    const MeshData& was = tables.species[s].parts[0];
+    const MeshData& body = copy[s].parts[0];
     float maxX = -1e9f, minX = 1e9f, wasMin = 1e9f, wasMax = -1e9f;
     for (int i = 0; i < body.vertexCount; ++i) {
       maxX = std::max(maxX, body.positions[3 * i]);
@@ -110,24 +96,21 @@ TEST(FishModels, PreparationBringsTheModelsToWorldSizeOnceHeadTowardPlusX) {
   // Each species' indices back to back, offset by the parts before them.
   const auto& ib = RecordingDevice::Buffer(buffers.indices).bytes;
   const auto* index = reinterpret_cast<const uint16_t*>(ib.data());
-  const FishModel& three = copy.set.species[3];
+  const FishModel& three = copy[3];
   EXPECT_EQ(index[buffers.firstIndex[3]], three.parts[0].indices[0]);
   EXPECT_EQ(index[buffers.firstIndex[3] + 1122], three.parts[1].indices[0] + 185);
   EXPECT_EQ(buffers.vertexCount[13], 185 + 5 + 5 + 36);
 
-  const float x = copy.set.species[0].parts[0].positions[0];
-  PrepareFishModels(device, buffers, copy.set);
-  EXPECT_EQ(copy.set.species[0].parts[0].positions[0], x) << "normalised once";
+  const float x = copy[0].parts[0].positions[0];
+  copy.models.Prepare(tables);
+  EXPECT_EQ(copy[0].parts[0].positions[0], x) << "prepared from the tables again, not scaled twice";
   ReleaseFishBuffers(device, buffers);
 }
 
 TEST(FishBend, StraightSwimmersKeepTheirFinsAndBendsStayWithinTheirClamps) {
-  ModelCopy copy;
-  RecordingDevice device;
-  FishBuffers buffers;
-  PrepareFishModels(device, buffers, copy.set);
-  const MeshData& body = copy.set.species[4].parts[0];
-  const MeshData& fin = copy.set.species[4].parts[5];
+  PreparedModels copy;
+  const MeshData& body = copy[4].parts[0];
+  const MeshData& fin = copy[4].parts[5];
   float out[kMaxFishPartVertices][3];
   BendFin(0.49f, fin, 30, 15, out);
   for (int i = 0; i < fin.vertexCount; ++i) {
@@ -154,7 +137,6 @@ TEST(FishBend, StraightSwimmersKeepTheirFinsAndBendsStayWithinTheirClamps) {
   EXPECT_FLOAT_EQ(TurnAmount(40), 24);
   EXPECT_FLOAT_EQ(TurnAmount(-60), -30);
   EXPECT_FLOAT_EQ(TurnAmount(135), 40.5f);
-  ReleaseFishBuffers(device, buffers);
 }
 
 TEST(FishBend, FishFadeFromOpaqueAt03ToNothingAt04) {
@@ -173,28 +155,25 @@ TEST(FishBend, FishFadeFromOpaqueAt03ToNothingAt04) {
 }
 
 TEST(FinFlap, SideFinsSwingInStrokesOf21CyclesBetweenMinus0002AndPlus00001) {
-  ModelCopy copy;
-  RecordingDevice device;
-  FishBuffers buffers;
-  PrepareFishModels(device, buffers, copy.set);
-  const float start = copy.set.species[0].parts[3].positions[0];
-  const float third = copy.set.species[0].parts[3].positions[6];
-  const float still = copy.set.species[2].parts[4].positions[0];
+  PreparedModels copy;
+  const float start = copy[0].parts[3].positions[0];
+  const float third = copy[0].parts[3].positions[6];
+  const float still = copy[2].parts[4].positions[0];
   FinFlap flap;
   float low = start, high = start;
   std::vector<int> turns;
   float previous = start;
   int direction = -1;
   for (int cycle = 1; cycle <= 200; ++cycle) {
-    FlapFins(flap, copy.set.species);
-    const float x = copy.set.species[0].parts[3].positions[0];
+    FlapFins(flap, copy.models);
+    const float x = copy[0].parts[3].positions[0];
     const int now = x > previous ? 1 : -1;
     if (now != direction) turns.push_back(cycle);
     direction = now;
     previous = x;
     low = std::min(low, x);
     high = std::max(high, x);
-    EXPECT_NEAR(copy.set.species[0].parts[3].positions[6] - third, x - start, 1e-8f) << "both free corners move";
+    EXPECT_NEAR(copy[0].parts[3].positions[6] - third, x - start, 1e-8f) << "both free corners move";
   }
   EXPECT_NEAR(low, start - 0.002f, 1e-8f);
   EXPECT_NEAR(high, start + 0.0001f, 1e-8f);
@@ -202,16 +181,15 @@ TEST(FinFlap, SideFinsSwingInStrokesOf21CyclesBetweenMinus0002AndPlus00001) {
   EXPECT_EQ(turns[0], 21) << "the first stroke is 20 cycles";
   EXPECT_EQ(turns[1] - turns[0], 21);
   EXPECT_EQ(turns[2] - turns[1], 21);
-  EXPECT_EQ(copy.set.species[2].parts[4].positions[0], still) << "species 2 does not flap";
+  EXPECT_EQ(copy[2].parts[4].positions[0], still) << "species 2 does not flap";
   for (int s = 0; s < 20; ++s) EXPECT_EQ(SideFinsFlap(s), s <= 11 && s != 2);
-  ReleaseFishBuffers(device, buffers);
 }
 
 TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
-  ModelCopy copy;
+  PreparedModels copy;
   RecordingDevice device;
   FishBuffers buffers;
-  PrepareFishModels(device, buffers, copy.set);
+  CreateFishBuffers(device, buffers, copy.models.species());
   NavigationMap map;
   ASSERT_TRUE(map.Allocate() && map.pathSearch.Init(kGridSize, kGridSize));
   FillCellClasses(map.cellClass);
@@ -245,7 +223,7 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   Texture* skins[20] = {};
   StateCache cache;
   MatrixStack stack;
-  const FishDrawTarget target{device, cache, stack, buffers, copy.set.species, skins};
+  const FishDrawTarget target{device, cache, stack, buffers, copy.models.species(), skins};
   const FishPassFigures figures =
       MoveAndDrawFish(renderer, target, {cameraX, cameraZ, heights.data(), &GroundHeight, planes}, fish, 3, map.pathSearch);
   EXPECT_EQ(figures.drawn, 3);
@@ -262,7 +240,7 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   // The first fish's vertices: its body bent by the turn toward its step and
   // wagged, its colour faded, both texture sets turned over.
   const auto* v = reinterpret_cast<const FishVertex*>(RecordingDevice::Buffer(buffers.vertices).bytes.data());
-  const MeshData& body = copy.set.species[4].parts[0];
+  const MeshData& body = copy[4].parts[0];
   float bent[kMaxFishPartVertices][3];
   BendBody(fish[0].tailPhase, TurnAmount(90.0f), body, 30, fish[0].frameInStep, bent);
   bool blend = false;
@@ -275,7 +253,7 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
     ASSERT_EQ(v[i].tv0, 1.0f - body.texCoords0[2 * i + 1]);
     ASSERT_EQ(v[i].tu1, body.texCoords1[2 * i]);
   }
-  const MeshData& fin = copy.set.species[4].parts[1];
+  const MeshData& fin = copy[4].parts[1];
   EXPECT_EQ(v[185].x, fin.positions[0]) << "the fins follow the body in drawing order";
 
   // A fish close by is drawn opaque and alpha-tested; blending is back on after.

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "fishlife/calculation_cycle.h"
+#include "fishlife/school_planning.h"
 #include "fishlife/mark_square.h"
 #include "tests/native/nav_test_support.h"
 
@@ -214,13 +214,13 @@ TEST_F(NavMapTest, OnlyTheFirstCycleBuildsTheLayers) {
   Place(33);
   EXPECT_TRUE(map.mapBuildPending);
   FishSchool noFish;
-  RunCalculationCycle(map, noFish, 4.0f, 4.0f);
+  PlanSchool(map, noFish, 4.0f, 4.0f);
   EXPECT_FALSE(map.mapBuildPending);
   EXPECT_EQ(Level(5, kCentre, kCentre), kBlocked);
   // A fish holding a cell, and a cell code changed after the build: neither is undone.
   map.pathSearch.levelLayers[3][At(50, 50)] = kBlocked;
   map.cellGrid[At(kCentre, kCentre)] = 0;
-  RunCalculationCycle(map, noFish, 4.0f, 4.0f);
+  PlanSchool(map, noFish, 4.0f, 4.0f);
   EXPECT_EQ(Level(3, 50, 50), kBlocked);
   EXPECT_EQ(Level(5, kCentre, kCentre), kBlocked);
 }

@@ -60,8 +60,9 @@ TEST(SceneRelease, ATileBufferThatCannotBeFilledFailsConstruction) {
   Scene scene;
   scene.resources.device = &device;
   FillTileTexCoords(scene.resources.tileTexCoords);
+  ASSERT_TRUE(BuildScene(scene.world, TestScene::DefaultSettings()));
   device.Fail("LockVertexBuffer", D3DERR_INVALIDCALL);
-  EXPECT_FALSE(BuildScene(scene, TestScene::DefaultSettings()));
+  EXPECT_FALSE(CreateTileBuffers(scene.resources, scene.world));
   EXPECT_EQ(device.Count("CreateVertexBuffer"), 1u);
   EXPECT_EQ(scene.resources.tilesWithBuffers, 1);
   ReleaseScene(scene);
@@ -71,7 +72,7 @@ TEST(SceneRelease, ATileBufferThatCannotBeFilledFailsConstruction) {
   Scene second;
   second.resources.device = &full;
   full.Fail("CreateVertexBuffer", E_OUTOFMEMORY);
-  EXPECT_FALSE(BuildScene(second, TestScene::DefaultSettings()));
+  EXPECT_FALSE(CreateTileBuffers(second.resources, second.world));
   EXPECT_EQ(second.resources.tilesWithBuffers, 0);
   ReleaseScene(second);
   EXPECT_EQ(full.Count("ReleaseVertexBuffer"), 0u);

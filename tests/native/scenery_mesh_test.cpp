@@ -15,41 +15,6 @@
 namespace sorvane {
 namespace {
 
-// The tables as generated, copied before any test prepares them in place;
-// meshes that share tables share the copies too.
-struct PristineTables {
-  PristineTables() {
-    for (int i = 0; i < kSceneryMeshCount; ++i) {
-      const MeshData& m = gSceneryMeshes[i];
-      const int owner = kSceneryMeshes[i].source >= 0 ? kSceneryMeshes[i].source : i;
-      if (owner == i) {
-        positions[i].assign(m.positions, m.positions + 3 * m.vertexCount);
-        set0[i].assign(m.texCoords0, m.texCoords0 + 2 * m.vertexCount);
-        set1[i].assign(m.texCoords1, m.texCoords1 + 2 * m.vertexCount);
-        indices[i].assign(m.indices, m.indices + m.indexCount);
-      }
-    }
-  }
-  // Fresh working copies, as the program starts with them.
-  std::vector<MeshData> Fresh() {
-    std::vector<MeshData> meshes(kSceneryMeshCount);
-    for (int i = 0; i < kSceneryMeshCount; ++i) {
-      workP[i] = positions[i], workT0[i] = set0[i], workT1[i] = set1[i], workI[i] = indices[i];
-    }
-    for (int i = 0; i < kSceneryMeshCount; ++i) {
-      const int o = kSceneryMeshes[i].source >= 0 ? kSceneryMeshes[i].source : i;
-      meshes[i] = {gSceneryMeshes[i].vertexCount, gSceneryMeshes[i].indexCount, workP[o].data(), workT0[o].data(),
-                   workT1[o].data(), workI[o].data()};
-    }
-    return meshes;
-  }
-  std::vector<float> positions[kSceneryMeshCount], set0[kSceneryMeshCount], set1[kSceneryMeshCount];
-  std::vector<uint16_t> indices[kSceneryMeshCount];
-  std::vector<float> workP[kSceneryMeshCount], workT0[kSceneryMeshCount], workT1[kSceneryMeshCount];
-  std::vector<uint16_t> workI[kSceneryMeshCount];
-};
-PristineTables gPristine;
-
 // The culling sphere (centre height, radius) of the class each mesh serves.
 struct Sphere {
   float offset, radius;
@@ -105,7 +70,7 @@ TEST(SceneryMeshTest, FitMeshScalesThenPlacesEachAxisByItsMode) {
 }
 
 struct BuiltMeshes {
-  BuiltMeshes() : meshes(gPristine.Fresh()) { ok = BuildSceneryMeshes(device, meshes.data(), buffers); }
+  BuiltMeshes() { ok = BuildSceneryMeshes(device, gSceneryMeshes, buffers); }
   ~BuiltMeshes() { ReleaseSceneryMeshes(device, buffers); }
   const SceneryVertex* Vertices(int i) {
     return reinterpret_cast<const SceneryVertex*>(RecordingDevice::Buffer(buffers[i].vertices).bytes.data());
@@ -124,7 +89,6 @@ struct BuiltMeshes {
     return std::max({high[0] - low[0], high[1] - low[1], high[2] - low[2]});
   }
   RecordingDevice device;
-  std::vector<MeshData> meshes;
   SceneryMeshBuffers buffers{};
   bool ok = false;
 };
@@ -175,7 +139,7 @@ TEST(SceneryMeshTest, EveryMeshHasItsCountsSoundTrianglesAndFillsItsClassSphere)
 TEST(SceneryMeshTest, AsStoredMeshesAreOnlyScaledAndSharedTablesShrinkOnce) {
   BuiltMeshes built;
   ASSERT_TRUE(built.ok);
-  const std::vector<float>& stored = gPristine.positions[14];
+  const float* stored = gSceneryMeshes[14].positions;
   for (int k = 0; k < built.buffers[14].vertexCount; ++k) {
     const SceneryVertex& v = built.Vertices(14)[k];
     EXPECT_FLOAT_EQ(v.x, 2.5f * stored[3 * k]);
@@ -186,14 +150,20 @@ TEST(SceneryMeshTest, AsStoredMeshesAreOnlyScaledAndSharedTablesShrinkOnce) {
     EXPECT_NEAR(built.Size(shared), 0.65f * built.Size(source), 1e-6f) << shared;
     EXPECT_EQ(built.buffers[shared].indexCount, built.buffers[source].indexCount);
   }
+  // A second scene of the process builds the very same buffers.
+  BuiltMeshes again;
+  ASSERT_TRUE(again.ok);
+  for (int i = 0; i < kSceneryMeshCount; ++i) {
+    EXPECT_EQ(RecordingDevice::Buffer(again.buffers[i].vertices).bytes,
+              RecordingDevice::Buffer(built.buffers[i].vertices).bytes) << i;
+  }
 }
 
 TEST(SceneryMeshTest, AFailingBufferStopsTheBuildAndKeepsWhatWasMade) {
   RecordingDevice device;
-  std::vector<MeshData> meshes = gPristine.Fresh();
   SceneryMeshBuffers buffers{};
   device.Fail("CreateIndexBuffer", D3DERR_INVALIDCALL, -1);
-  EXPECT_FALSE(BuildSceneryMeshes(device, meshes.data(), buffers));
+  EXPECT_FALSE(BuildSceneryMeshes(device, gSceneryMeshes, buffers));
   EXPECT_NE(buffers[0].vertices, nullptr);
   EXPECT_EQ(buffers[1].vertices, nullptr);
   ReleaseSceneryMeshes(device, buffers);

@@ -19,7 +19,6 @@
 
 #include "base/auto_reset_event.h"
 #include "base/random.h"
-#include "fishlife/calculation_cycle.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
@@ -184,13 +183,11 @@ int Run(const Options& o) {
 
   AutoResetEvent start = AutoResetEvent::Create();
   AutoResetEvent stop = AutoResetEvent::Create();
-  World& world = scene->world;
   for (int n = 1; n <= o.frames; ++n) {
     RenderFrame(*scene, frame, start, stop);
     // The calculation thread's side of the hand-over, on this thread.
     if (start.Wait(0)) {
-      FlapFins(world.finFlap, FishModelTables().species);
-      RunCalculationCycle(world.map, world.school, world.school.handOverCameraX, world.school.handOverCameraZ);
+      RunCalculationCycle(scene->world);
       stop.Set();
     }
     if (n % o.every == 0 || n == o.frames) {

@@ -1,4 +1,4 @@
-// Writes the fish meshes as C++ source of writable tables behind FishModelTables().
+// Writes the fish meshes as C++ source of constant tables behind FishModelTables().
 #pragma once
 #include <string>
 #include <vector>

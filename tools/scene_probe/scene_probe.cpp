@@ -21,7 +21,6 @@
 #include <vector>
 
 #include "device/d3d8_constants.h"
-#include "fishlife/calculation_cycle.h"
 #include "tools/scene_probe/fill_meter.h"
 #include "tools/scene_probe/fish_invariants.h"
 #include "tests/support/device_recording.h"
@@ -231,8 +230,7 @@ int Run(const Options& o) {
     if (!start.Wait(0)) continue;
     if (cyclesRun < o.cycles) {
       t0 = std::chrono::steady_clock::now();
-      FlapFins(scene.world.finFlap, FishModelTables().species);
-      RunCalculationCycle(scene.world.map, scene.world.school, frameState.cameraX, frameState.cameraZ);
+      RunCalculationCycle(scene.world);
       const double cycleMs = MillisecondsSince(t0);
       if (cyclesRun++ == 0) {
         firstCycleMs = cycleMs;
@@ -243,7 +241,8 @@ int Run(const Options& o) {
         cycleMaxMs = std::max(cycleMaxMs, cycleMs);
       }
       if (o.check && fishFault.empty()) {
-        fishFault = invariants.Check(scene.world.map, scene.world.school, frameState.cameraX, frameState.cameraZ);
+        const FishSchool& school = scene.world.school;
+        fishFault = invariants.Check(scene.world.map, scene.world.school, school.handOverCameraX, school.handOverCameraZ);
         if (!fishFault.empty()) fishFault += " after cycle " + std::to_string(cyclesRun);
       }
     }

@@ -1,9 +1,8 @@
-// One calculation cycle.
-#include "fishlife/calculation_cycle.h"
+#include "fishlife/school_planning.h"
 
 namespace sorvane {
 
-void RunCalculationCycle(NavigationMap& map, FishSchool& school, float cameraX, float cameraZ) {
+void PlanSchool(NavigationMap& map, FishSchool& school, float cameraX, float cameraZ) {
   if (map.mapBuildPending) {
     BuildLevelLayers(map);
     HoldSpawnCells(school.fish.get(), school.count, map, cameraX, cameraZ);

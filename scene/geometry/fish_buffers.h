@@ -1,6 +1,6 @@
-// The fish models brought to world size once, and the buffers every fish is
-// drawn through: one dynamic vertex buffer that a frame fills with all its
-// fish, and one static index buffer holding each species' parts back to back.
+// The buffers every fish is drawn through: one dynamic vertex buffer that a
+// frame fills with all its fish, and one static index buffer holding each
+// species' parts back to back.
 #pragma once
 #include <cstdint>
 
@@ -25,12 +25,9 @@ struct FishBuffers {
   bool Ready() const { return vertices != nullptr && indices != nullptr; }
 };
 
-// Creates the fish buffers if they don't exist yet and normalises the models
-// in place: the longest body's nose ends at x = 0.0095, the fish half-turned
-// about the vertical so that the head points toward +x; set 1 is scaled by
-// 0.25. Nothing is normalised when the vertex buffer can't be created, and
-// models already normalised are left as they are.
-void PrepareFishModels(Device& device, FishBuffers& buffers, FishModelSet& models);
+// Creates the fish buffers if they don't exist yet. Without the vertex buffer
+// no index buffer is made: the fish then move but are not drawn.
+void CreateFishBuffers(Device& device, FishBuffers& buffers, const FishModel* models);
 
 void ReleaseFishBuffers(Device& device, FishBuffers& buffers);
 
