@@ -1,15 +1,17 @@
 // call_stream: builds the scene from a seed through the recording device, runs
-// frames and calculation cycles in the order of their hand-over, and prints a
-// running digest of every device call with its arguments and of every byte
-// handed to the device (locked buffers and textures, shader tokens and
-// constants). A change meant to leave the drawing as it is shows the same
-// digests as the commit before it.
+// frames and calculation cycles in the order of their hand-over, and prints
+// digests of every device call with its arguments and of every byte handed to
+// the device (locked buffers and textures, shader tokens and constants). A
+// change meant to leave the drawing as it is shows the same digests as the
+// commit before it.
 //
-//   call_stream [--seed N] [--detail L] [--frames N] [--every K]
+//   call_stream [--seed N] [--detail L] [--frames N] [--dump N]
 //
-// Prints the digest after scene initialisation and after every K-th frame.
-// Buffers and textures are named by the order in which they first appear, so
-// the digest does not depend on where memory was allocated.
+// Prints the digest of scene initialisation and of every frame on its own,
+// then of the whole run; with --dump, every call of the initialisation and of
+// the first N frames as well, to compare where digests differ. Buffers and
+// textures are named by the order in which they first appear, so the digests
+// do not depend on where memory was allocated.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -34,8 +36,8 @@ class Digest {
   void Bytes(const void* data, size_t size) {
     const auto* p = static_cast<const uint8_t*>(data);
     for (size_t i = 0; i < size; ++i) {
-      hash_ ^= p[i];
-      hash_ *= 0x100000001B3ull;
+      hash_ = (hash_ ^ p[i]) * 0x100000001B3ull;
+      part_ = (part_ ^ p[i]) * 0x100000001B3ull;
     }
   }
   void Word(uint64_t v) { Bytes(&v, sizeof v); }
@@ -48,10 +50,23 @@ class Digest {
   void Call(const std::string& name, const std::vector<uint64_t>& args) {
     ++calls_;
     Bytes(name.data(), name.size());
-    for (size_t i = 0; i < args.size(); ++i) Word(IsPointer(name, i) ? Name(args[i]) : args[i]);
+    if (dump) std::printf("  %s", name.c_str());
+    for (size_t i = 0; i < args.size(); ++i) {
+      const uint64_t arg = IsPointer(name, i) ? Name(args[i]) : args[i];
+      Word(arg);
+      if (dump) std::printf(" %llx", static_cast<unsigned long long>(arg));
+    }
+    if (dump) std::printf("\n");
+  }
+  // Prints the digest of the calls since the last part ended, and their count.
+  void EndPart(const char* label, int frame) {
+    std::printf("%s %d %ld %016llx\n", label, frame, calls_ - partStart_, static_cast<unsigned long long>(part_));
+    part_ = kBasis;
+    partStart_ = calls_;
   }
   uint64_t hash() const { return hash_; }
   long calls() const { return calls_; }
+  bool dump = false;
 
  private:
   static bool IsPointer(const std::string& name, size_t i) {
@@ -60,8 +75,11 @@ class Digest {
     return i == 0 && (name.find("ock") != std::string::npos || name.rfind("Release", 0) == 0 ||
                       name == "SetIndices" || name == "CreateDevice");
   }
-  uint64_t hash_ = 0xCBF29CE484222325ull;
+  static constexpr uint64_t kBasis = 0xCBF29CE484222325ull;
+  uint64_t hash_ = kBasis;
+  uint64_t part_ = kBasis;
   long calls_ = 0;
+  long partStart_ = 0;
   std::map<uint64_t, uint64_t> names_;
 };
 
@@ -136,7 +154,7 @@ struct Options {
   uint32_t seed = 7;
   int detail = 2;
   int frames = 2000;
-  int every = 100;
+  int dump = -1;
 };
 
 bool ParseOptions(int argc, char** argv, Options* o) {
@@ -148,7 +166,7 @@ bool ParseOptions(int argc, char** argv, Options* o) {
     if (key == "--seed") o->seed = static_cast<uint32_t>(n);
     else if (key == "--detail") o->detail = static_cast<int>(n);
     else if (key == "--frames") o->frames = static_cast<int>(n);
-    else if (key == "--every") o->every = n > 0 ? static_cast<int>(n) : 1;
+    else if (key == "--dump") o->dump = static_cast<int>(n);
     else return false;
   }
   return argc % 2 == 1;
@@ -167,6 +185,7 @@ int Run(const Options& o) {
   settings.cameraSpeedFactor = CameraSpeedFactor(2);
 
   Digest digest;
+  digest.dump = o.dump >= 0;
   DigestDirect3D direct3d(digest);
   auto scene = std::make_unique<Scene>();
   SeedRandom(o.seed);
@@ -178,26 +197,25 @@ int Run(const Options& o) {
   }
   FrameState frame;
   UpdateProjection(scene->resources.device, frame, 1024, 768);
-  std::printf("seed %u detail %d init %ld %016llx\n", o.seed, o.detail, digest.calls(),
-              static_cast<unsigned long long>(digest.hash()));
+  std::printf("seed %u detail %d\n", o.seed, o.detail);
+  digest.EndPart("init", 0);
 
   AutoResetEvent start = AutoResetEvent::Create();
   AutoResetEvent stop = AutoResetEvent::Create();
   for (int n = 1; n <= o.frames; ++n) {
+    digest.dump = n <= o.dump;
     RenderFrame(*scene, frame, start, stop);
     // The calculation thread's side of the hand-over, on this thread.
     if (start.Wait(0)) {
       RunCalculationCycle(scene->world);
       stop.Set();
     }
-    if (n % o.every == 0 || n == o.frames) {
-      std::printf("seed %u detail %d frame %d %ld %016llx\n", o.seed, o.detail, n, digest.calls(),
-                  static_cast<unsigned long long>(digest.hash()));
-    }
+    digest.EndPart("frame", n);
   }
+  digest.dump = false;
   ReleaseScene(*scene);
-  std::printf("seed %u detail %d released %ld %016llx\n", o.seed, o.detail, digest.calls(),
-              static_cast<unsigned long long>(digest.hash()));
+  digest.EndPart("release", 0);
+  std::printf("all %ld %016llx\n", digest.calls(), static_cast<unsigned long long>(digest.hash()));
   return 0;
 }
 
@@ -207,7 +225,7 @@ int Run(const Options& o) {
 int main(int argc, char** argv) {
   sorvane::Options options;
   if (!sorvane::ParseOptions(argc, argv, &options)) {
-    std::fprintf(stderr, "usage: call_stream [--seed N] [--detail L] [--frames N] [--every K]\n");
+    std::fprintf(stderr, "usage: call_stream [--seed N] [--detail L] [--frames N] [--dump N]\n");
     return 2;
   }
   return sorvane::Run(options);
