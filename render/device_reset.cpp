@@ -44,8 +44,9 @@ void RestoreRenderStates(DeviceResources& resources, FrameState& frame, uint32_t
   UpdateProjection(resources.device, frame, screenWidth, screenHeight);
   resources.cache.Reset();
   SetSceneRenderStates(resources, 0.025f);
-  resources.cache.SetRenderStateCached(*resources.device, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  resources.cache.SetRenderStateCached(*resources.device, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+  CachedDevice gpu{*resources.device, resources.cache};
+  gpu.SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  gpu.SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
 }
 
 }  // namespace sorvane

@@ -11,7 +11,6 @@ namespace sorvane {
 
 namespace {
 
-constexpr uint32_t kFishFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE | D3DFVF_TEX2;
 constexpr uint32_t kAlphaRef = 0xD0;
 constexpr float kAlphaTestDistance = 0.3f;
 
@@ -19,55 +18,7 @@ class FishPass {
  public:
   FishPass(FishRenderer& r, const FishDrawTarget& t, const FishView& v) : r_(r), t_(t), view_(v) {}
 
-  void UpdateFish(Fish& fish, GWave& layers) {
-    FishMotion motion{};
-    if (AdvanceFish(fish, layers, view_, motion)) DrawFish(fish, motion);
-  }
-
-  // Unlocks the buffer and issues every recorded fish.
-  void Flush() {
-    if (r_.vertices == nullptr) return;
-    Device& d = t_.device;
-    d.UnlockVertexBuffer(t_.buffers.vertices);
-    r_.vertices = nullptr;
-    for (const FishDraw& f : r_.pending) {
-      if (f.species != r_.boundSpecies) {
-        d.SetTexture(0, t_.skins[f.species]);
-        r_.boundSpecies = f.species;
-      }
-      if (f.alphaTest) {
-        SetRS(D3DRS_ALPHATESTENABLE, 1);
-        SetRS(D3DRS_ALPHAREF, kAlphaRef);
-      }
-      SetRS(D3DRS_ALPHABLENDENABLE, f.blend ? 1 : 0);
-      d.SetTransform(D3DTS_WORLD, f.world);
-      d.SetIndices(t_.buffers.indices, f.baseVertex);
-      d.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(t_.buffers.vertexCount[f.species]),
-                             static_cast<uint32_t>(t_.buffers.firstIndex[f.species]),
-                             static_cast<uint32_t>(t_.buffers.indexCount[f.species] / 3));
-      SetRS(D3DRS_ALPHATESTENABLE, 0);
-      ++figures.drawCalls;
-    }
-    r_.pending.clear();
-    r_.used = 0;
-  }
-
-  FishPassFigures figures;
-
- private:
-  void SetRS(uint32_t state, uint32_t value) { t_.cache.SetRenderStateCached(t_.device, state, value); }
-
-  // Room for n more vertices in the locked buffer; false when it can't be locked.
-  bool Reserve(uint32_t n) {
-    if (r_.vertices != nullptr && r_.used + n <= kFishVertexCapacity) return true;
-    Flush();
-    uint8_t* data = nullptr;
-    if (Failed(t_.device.LockVertexBuffer(t_.buffers.vertices, 0, 0, &data, D3DLOCK_DISCARD))) return false;
-    r_.vertices = reinterpret_cast<FishVertex*>(data);
-    return true;
-  }
-
-  void DrawFish(const Fish& f, const FishMotion& m) {
+  void Draw(const Fish& f, const FishMotion& m) {
     const FishModel& model = t_.models[f.species];
     if (!Reserve(static_cast<uint32_t>(t_.buffers.vertexCount[f.species]))) return;
     FishDraw draw{};
@@ -95,6 +46,49 @@ class FishPass {
     ++figures.drawn;
   }
 
+  // Unlocks the buffer and issues every recorded fish.
+  void Flush() {
+    if (r_.vertices == nullptr) return;
+    Device& d = t_.gpu.device;
+    d.UnlockVertexBuffer(t_.buffers.vertices);
+    r_.vertices = nullptr;
+    for (const FishDraw& f : r_.pending) {
+      if (f.species != r_.boundSpecies) {
+        d.SetTexture(0, t_.skins[f.species]);
+        r_.boundSpecies = f.species;
+      }
+      if (f.alphaTest) {
+        SetRS(D3DRS_ALPHATESTENABLE, 1);
+        SetRS(D3DRS_ALPHAREF, kAlphaRef);
+      }
+      SetRS(D3DRS_ALPHABLENDENABLE, f.blend ? 1 : 0);
+      d.SetTransform(D3DTS_WORLD, f.world);
+      d.SetIndices(t_.buffers.indices, f.baseVertex);
+      d.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(t_.buffers.vertexCount[f.species]),
+                             static_cast<uint32_t>(t_.buffers.firstIndex[f.species]),
+                             static_cast<uint32_t>(t_.buffers.indexCount[f.species] / 3));
+      SetRS(D3DRS_ALPHATESTENABLE, 0);
+      ++figures.drawCalls;
+    }
+    r_.pending.clear();
+    r_.used = 0;
+  }
+
+  FishPassFigures figures;
+
+ private:
+  void SetRS(uint32_t state, uint32_t value) { t_.gpu.SetRenderState(state, value); }
+
+  // Room for n more vertices in the locked buffer; false when it can't be locked.
+  bool Reserve(uint32_t n) {
+    if (r_.vertices != nullptr && r_.used + n <= kFishVertexCapacity) return true;
+    Flush();
+    uint8_t* data = nullptr;
+    if (Failed(t_.gpu.device.LockVertexBuffer(t_.buffers.vertices, 0, 0, &data, D3DLOCK_DISCARD))) return false;
+    r_.vertices = reinterpret_cast<FishVertex*>(data);
+    return true;
+  }
+
   // Streams the bent part into the fish's place in the buffer: (u, 1 - v) of
   // both texture sets.
   void DrawPart(const MeshData& part, uint32_t colour) {
@@ -120,28 +114,26 @@ class FishPass {
 
 }  // namespace
 
-FishPassFigures MoveAndDrawFish(FishRenderer& renderer, const FishDrawTarget& target, const FishView& view,
-                                Fish* fish, int32_t count, GWave& layers) {
-  FishPass pass(renderer, target, view);
-  const bool drawable = target.buffers.Ready();
-  if (drawable) {
-    target.device.SetVertexShader(kFishFvf);
-    target.device.SetStreamSource(0, target.buffers.vertices, sizeof(FishVertex));
-    target.cache.SetRenderStateCached(target.device, D3DRS_ALPHAFUNC, D3DCMP_GREATEREQUAL);
-  }
-  renderer.boundSpecies = -1;
+void AdvanceSchool(FishRenderer& renderer, const FishView& view, Fish* fish, int32_t count, GWave& layers) {
+  renderer.moved.clear();
   for (int32_t i = 0; i < count; ++i) {
-    if (drawable) {
-      pass.UpdateFish(fish[i], layers);
-    } else {
-      FishMotion motion{};
-      AdvanceFish(fish[i], layers, view, motion);
-    }
+    FishMotion motion{};
+    if (AdvanceFish(fish[i], layers, view, motion)) renderer.moved.push_back({i, motion});
   }
+}
+
+FishPassFigures DrawSchool(FishRenderer& renderer, const FishDrawTarget& target, const FishView& view,
+                           const Fish* fish) {
+  renderer.boundSpecies = -1;
+  if (!target.buffers.Ready()) return {};
+  FishPass pass(renderer, target, view);
+  target.gpu.device.SetVertexShader(kFishVertexFvf);
+  target.gpu.device.SetStreamSource(0, target.buffers.vertices, sizeof(FishVertex));
+  target.gpu.SetRenderState(D3DRS_ALPHAFUNC, D3DCMP_GREATEREQUAL);
+  for (const MovedFish& moved : renderer.moved) pass.Draw(fish[moved.index], moved.motion);
   pass.Flush();
-  // Blending was on for the pass; a near fish turned it off, and what the
-  // frame draws next counts on it.
-  if (drawable) target.cache.SetRenderStateCached(target.device, D3DRS_ALPHABLENDENABLE, 1);
+  // Blending was on for the pass; a near fish turned it off.
+  target.gpu.SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
   return pass.figures;
 }
 

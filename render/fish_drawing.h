@@ -1,5 +1,5 @@
-// The fish pass of a frame: every fish is advanced and, when it is near and in
-// view, bent and drawn with its species' skin.
+// The fish's part of a frame: every fish is advanced first; then those near
+// and in view are bent and drawn with their species' skin.
 //
 // All fish of a frame are streamed into one dynamic vertex buffer, locked once
 // (again only when it fills up), and each fish is drawn with one indexed call
@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "d3dx/matrix_stack.h"
+#include "device/cached_device.h"
 #include "fishlife/fish_behaviour.h"
-#include "device/state_cache.h"
 #include "scene/geometry/fish_buffers.h"
 
 namespace sorvane {
@@ -25,8 +25,15 @@ struct FishDraw {
   bool alphaTest;
 };
 
+// A fish the advance moved near the camera and in view, to be drawn.
+struct MovedFish {
+  int32_t index;
+  FishMotion motion;
+};
+
 // Kept from frame to frame so that the pass allocates nothing once warm.
 struct FishRenderer {
+  std::vector<MovedFish> moved;
   std::vector<FishDraw> pending;
   FishVertex* vertices = nullptr;  // the locked fish vertex buffer, or null
   uint32_t used = 0;
@@ -34,8 +41,7 @@ struct FishRenderer {
 };
 
 struct FishDrawTarget {
-  Device& device;
-  StateCache& cache;
+  CachedDevice& gpu;
   MatrixStack& matrixStack;
   const FishBuffers& buffers;
   const FishModel* models;
@@ -47,9 +53,12 @@ struct FishPassFigures {
   int drawCalls = 0;
 };
 
-// Sets the fish's vertex format and stream, then runs UpdateFish for every
-// fish in array order and draws them. Alpha blending is on before and after.
-FishPassFigures MoveAndDrawFish(FishRenderer& renderer, const FishDrawTarget& target, const FishView& view,
-                                Fish* fish, int32_t count, GWave& layers);
+// Runs AdvanceFish for every fish in array order and keeps the ones to draw.
+void AdvanceSchool(FishRenderer& renderer, const FishView& view, Fish* fish, int32_t count, GWave& layers);
+
+// Sets the fish's vertex format and stream, then bends and draws the fish the
+// advance kept, in array order. Alpha blending is on before and after.
+FishPassFigures DrawSchool(FishRenderer& renderer, const FishDrawTarget& target, const FishView& view,
+                           const Fish* fish);
 
 }  // namespace sorvane

@@ -3,15 +3,20 @@
 // and the frustum of the last frame.
 #pragma once
 #include <array>
+#include <cstdint>
 
 #include "d3dx/matrix_stack.h"
-#include "device/device.h"
 #include "render/fish_drawing.h"
 #include "render/frustum.h"
-#include "render/tile_objects.h"
-#include "scene/seabed_tiles.h"
+#include "scene/quad_vertices.h"
 
 namespace sorvane {
+
+// The quad every bubble is drawn with: a strip's four corners about the bubble.
+using BubbleQuad = std::array<ColourVertex, 4>;
+
+// Milliseconds since some start, as GetTickCount gives them.
+using TickSource = uint32_t (*)();
 
 struct FrameState {
   MatrixStack matrixStack;
@@ -31,9 +36,6 @@ struct FrameState {
   Matrix viewCopy{};
   BubbleQuad bubbleQuad{};
   FrustumPlanes frustumPlanes{};
-  // Which neighbours of the camera's tile the seabed pass drew, in the order
-  // of that tile's neighbour list.
-  std::array<bool, kMaxNeighbours> neighbourVisible{};
   FishRenderer fishRenderer;
   FishPassFigures fishFigures;
 };

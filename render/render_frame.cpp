@@ -1,5 +1,26 @@
-// The frame's passes in their order: ceiling, backdrop, seabed, objects,
-// the fish hand-over, light rays, shimmer, fade, present.
+// One frame of the underwater scene, its steps in their order. Each step says
+// what it advances (state the next frame starts from) and what it draws:
+//
+//   device check       nothing is touched on a lost device
+//   BeginFrame         draws the clear; the world matrix is identity
+//   AdvanceCamera      the camera one step along its path (cameraX, cameraZ)
+//   AdvanceCaustics    the caustic frame
+//   CullTiles          the frustum; which tiles around the camera are in view
+//   DrawCeiling        the water surface from below, two layers
+//   DrawBackdrop       the colour backdrop fixed on the screen
+//   DrawSeabed         the tiles in view
+//   DrawObjects        the objects on those tiles
+//   RiseBubbles        the bubbles on those tiles
+//   fish               taken back from the calculation cycle (the first frame
+//                      seeds the light rays instead), each advanced
+//                      (AdvanceSchool), those near and in view drawn
+//                      (DrawSchool), handed on to the next cycle (HandFishOn)
+//   DrawRays           the light rays advance, are seeded anew once spent, and
+//                      are drawn
+//   AdvanceShimmer     the shimmer frame
+//   DrawShimmer        the shimmer over everything
+//   DrawFade, AdvanceFade  the fade from black over the first frames
+//   EndFrame           present
 #include "render/render_frame.h"
 
 #include <algorithm>
@@ -27,48 +48,108 @@ constexpr uint32_t kColourVertexStride = sizeof(ColourVertex);
 // What one frame works on: the device, what it holds, the world drawn and the
 // renderer's own state.
 struct Frame {
-  Device& d;
+  CachedDevice gpu;
   DeviceResources& r;
   World& w;
   FrameState& f;
 };
 
-void SetRS(Frame& s, uint32_t state, uint32_t value) { s.r.cache.SetRenderStateCached(s.d, state, value); }
-void SetTSS(Frame& s, uint32_t stage, uint32_t type, uint32_t value) {
-  s.r.cache.SetTextureStageStateCached(s.d, stage, type, value);
-}
+// Where the camera stands this frame.
+struct Camera {
+  int tile;
+  float eyeY;
+  Matrix view;
+};
+
+// Which entries of the camera tile's neighbour list are in view, in its order.
+using VisibleTiles = std::array<bool, kMaxNeighbours>;
+
+void SetRS(Frame& s, uint32_t state, uint32_t value) { s.gpu.SetRenderState(state, value); }
+void SetTSS(Frame& s, uint32_t stage, uint32_t type, uint32_t value) { s.gpu.SetStageState(stage, type, value); }
 void SetStageFilters(Frame& s, uint32_t stage, uint32_t filter) {
   SetTSS(s, stage, D3DTSS_MAGFILTER, filter);
   SetTSS(s, stage, D3DTSS_MINFILTER, filter);
 }
 
+Texture* CausticTexture(const Frame& s) { return s.r.textures[kFirstCausticTexture + s.f.causticFrame]; }
+
 // Push, translate, set as the world, draw, pop.
 void DrawTranslated(Frame& s, float x, float y, float z, uint32_t type, uint32_t count) {
   s.f.matrixStack.Push();
   s.f.matrixStack.Translate(x, y, z);
-  s.d.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
-  s.d.DrawPrimitive(type, 0, count);
+  s.gpu.device.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
+  s.gpu.device.DrawPrimitive(type, 0, count);
   s.f.matrixStack.Pop();
 }
 
 void SetView(Frame& s, const Matrix& view) {
   s.f.view = view;
-  s.d.SetTransform(D3DTS_VIEW, view);
+  s.gpu.device.SetTransform(D3DTS_VIEW, view);
+}
+
+int TileOf(float x, float z) {
+  auto clampTile = [](float v) { return std::clamp(static_cast<int>(v / kTileSize), 0, kTilesPerSide - 1); };
+  return clampTile(z) * kTilesPerSide + clampTile(x);
+}
+
+void BeginFrame(Frame& s) {
+  s.gpu.device.Clear(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, s.r.colours.clearColour, 1.0f, 0);
+  s.gpu.device.BeginScene();
+  s.f.world = MatrixIdentity();
+  s.gpu.device.SetTransform(D3DTS_WORLD, s.f.world);
+}
+
+// The camera looks where its path points and never pitches.
+Camera AdvanceCamera(Frame& s) {
+  Vector3 eye{}, look{}, up{};
+  s.w.cameraPath.Advance();
+  s.w.cameraPath.Evaluate(eye, look, up);
+  s.f.cameraX = eye.x;
+  s.f.cameraZ = eye.z;
+  Camera camera;
+  // The path keeps the camera over the seabed; the clamp only guards the array.
+  camera.tile = TileOf(s.f.cameraX, s.f.cameraZ);
+  camera.eyeY = GroundHeight(s.w.heightGrid.get(), s.f.cameraX, s.f.cameraZ) + kEyeHeight;
+  camera.view = MatrixLookAtLH({s.f.cameraX, camera.eyeY, s.f.cameraZ}, {look.x, camera.eyeY, look.z},
+                               {0.0f, 1.0f, 0.0f});
+  SetView(s, camera.view);
+  return camera;
+}
+
+void AdvanceCaustics(FrameState& f) {
+  if (++f.causticFrame == kCausticFrames) f.causticFrame = 0;
+}
+
+// The tiles around the camera's tile that a sphere about their centre keeps
+// in view of the scene projection; the camera's own tile always.
+VisibleTiles CullTiles(Frame& s, const Camera& camera) {
+  s.f.frustumPlanes = ExtractFrustumPlanes(camera.view, ScenePerspective(s.f.aspectRatio));
+  VisibleTiles visible{};
+  const SeabedTile& centre = s.w.tiles[camera.tile];
+  for (int i = 0; i < centre.neighbourCount; ++i) {
+    const TileNeighbour& n = centre.neighbours[i];
+    const SeabedTile& t = s.w.tiles[n.tile];
+    const float x = t.column * kTileSize + kTileSize / 2;
+    const float z = t.row * kTileSize + kTileSize / 2;
+    visible[i] = n.tile == camera.tile || SphereInFrustum(s.f.frustumPlanes, x, t.centreHeight, z, kTileCullRadius);
+  }
+  return visible;
 }
 
 // The quads written during a frame are locked with DISCARD: a plain lock of a
 // buffer that queued draws still read waits until the device has drawn them.
 bool WriteSurfaceQuad(Frame& s, uint8_t alpha, float repeat) {
+  Device& d = s.gpu.device;
   uint8_t* data = nullptr;
-  if (Failed(s.d.LockVertexBuffer(s.r.surfaceQuad, 0, 0, &data, D3DLOCK_DISCARD))) return false;
+  if (Failed(d.LockVertexBuffer(s.r.surfaceQuad, 0, 0, &data, D3DLOCK_DISCARD))) return false;
   const uint32_t c = static_cast<uint32_t>(alpha) << 24 | s.r.colours.surfaceColour;
   auto* v = reinterpret_cast<ColourVertex*>(data);
   v[0] = {-0.25f, 0.0f, 0.25f, c, 0.0f, repeat};
   v[1] = {0.25f, 0.0f, 0.25f, c, repeat, repeat};
   v[2] = {-0.25f, 0.0f, -0.25f, c, 0.0f, 0.0f};
   v[3] = {0.25f, 0.0f, -0.25f, c, repeat, 0.0f};
-  s.d.UnlockVertexBuffer(s.r.surfaceQuad);
-  s.d.SetStreamSource(0, s.r.surfaceQuad, kColourVertexStride);
+  d.UnlockVertexBuffer(s.r.surfaceQuad);
+  d.SetStreamSource(0, s.r.surfaceQuad, kColourVertexStride);
   return true;
 }
 
@@ -85,13 +166,13 @@ void DrawSurfaceLayer(Frame& s, float ceilingY) {
 }
 
 // The water surface seen from below, in two layers with the caustic frame.
-bool DrawCeiling(Frame& s, float eyeY) {
-  Device& d = s.d;
+bool DrawCeiling(Frame& s, const Camera& camera) {
+  Device& d = s.gpu.device;
   d.SetTexture(1, nullptr);
-  d.SetTexture(0, s.r.textures[kFirstCausticTexture + s.f.causticFrame]);
+  d.SetTexture(0, CausticTexture(s));
   SetTSS(s, 0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
   SetTSS(s, 0, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
-  const float ceilingY = eyeY + kCeilingHeight;
+  const float ceilingY = camera.eyeY + kCeilingHeight;
   SetRS(s, D3DRS_ZENABLE, 0);
   SetRS(s, D3DRS_ZWRITEENABLE, 0);
   SetRS(s, D3DRS_ALPHABLENDENABLE, 0);
@@ -99,7 +180,7 @@ bool DrawCeiling(Frame& s, float eyeY) {
   SetRS(s, D3DRS_FOGCOLOR, s.r.colours.surfaceColour);
   if (!WriteSurfaceQuad(s, 0x8C, 5.0f)) return false;
   SetRS(s, D3DRS_FOGEND, FloatState(0.7f));
-  ApplyFarProjection(s.d, s.f);
+  ApplyFarProjection(d, s.f);
   DrawSurfaceLayer(s, ceilingY);
 
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
@@ -112,7 +193,7 @@ bool DrawCeiling(Frame& s, float eyeY) {
 
 // Fixed on the screen: the view has no turn and the same offset as the world.
 void DrawBackdrop(Frame& s) {
-  Device& d = s.d;
+  Device& d = s.gpu.device;
   const float x = s.f.cameraX;
   const float z = s.f.cameraZ;
   SetView(s, MatrixLookAtLH({x, 0.0f, z}, {x, 0.0f, z + 1.0f}, {0.0f, 1.0f, 0.0f}));
@@ -124,58 +205,51 @@ void DrawBackdrop(Frame& s) {
   DrawTranslated(s, x, 0.0f, z, D3DPT_TRIANGLELIST, 6);
 }
 
-// The tiles around the camera's tile that a sphere about their centre keeps in
-// view; the camera's own tile always.
-// The objects of the tiles the seabed pass found visible, in list order.
-void DrawObjects(Frame& s, int cameraTile) {
-  ObjectPass pass{s.d,
-                  s.r.cache,
-                  s.f.matrixStack,
-                  s.r.meshBuffers,
-                  s.r.meshTextures,
-                  s.r.textures[kFirstCausticTexture + s.f.causticFrame],
-                  s.r.textures[kBubbleTexture],
-                  s.f.bubbleQuad,
-                  s.r.bubbleBatch,
-                  s.f.frustumPlanes,
-                  s.f.cameraX,
-                  s.f.cameraZ,
-                  s.r.shaderReady,
-                  s.r.shaderHandle,
-                  s.f.world,
-                  s.f.view,
-                  s.f.projection,
-                  s.f.tickCount};
-  const SeabedTile& centre = s.w.tiles[cameraTile];
-  for (int i = 0; i < centre.neighbourCount; ++i) {
-    if (s.f.neighbourVisible[i]) DrawTileObjects(pass, s.w.tiles[centre.neighbours[i].tile].objects);
-  }
-}
-
-void DrawSeabed(Frame& s, int cameraTile) {
-  Device& d = s.d;
+void DrawSeabed(Frame& s, const Camera& camera, const VisibleTiles& visible) {
+  Device& d = s.gpu.device;
+  ApplySceneProjection(d, s.f);
+  SetRS(s, D3DRS_CULLMODE, D3DCULL_CW);
+  SetRS(s, D3DRS_FOGCOLOR, s.r.colours.clearColour);
+  SetRS(s, D3DRS_ALPHABLENDENABLE, 0);
+  SetRS(s, D3DRS_FOGENABLE, 1);
+  SetRS(s, D3DRS_ZENABLE, 1);
+  SetRS(s, D3DRS_ZWRITEENABLE, 1);
+  SetView(s, camera.view);
   d.SetTexture(0, s.r.textures[kSandTexture]);
-  d.SetTexture(1, s.r.textures[kFirstCausticTexture + s.f.causticFrame]);
+  d.SetTexture(1, CausticTexture(s));
   SetTSS(s, 1, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
   d.SetVertexShader(kSceneryVertexFvf);
   d.SetIndices(s.r.seabedIndexBuffer, 0);
-  const SeabedTile& centre = s.w.tiles[cameraTile];
-  s.f.neighbourVisible.fill(false);
+  const SeabedTile& centre = s.w.tiles[camera.tile];
   for (int i = 0; i < centre.neighbourCount; ++i) {
-    const TileNeighbour& n = centre.neighbours[i];
-    const SeabedTile& t = s.w.tiles[n.tile];
-    const float x = t.column * kTileSize;
-    const float z = t.row * kTileSize;
-    const bool inside =
-        SphereInFrustum(s.f.frustumPlanes, x + kTileSize / 2, t.centreHeight, z + kTileSize / 2, kTileCullRadius);
-    s.f.neighbourVisible[i] = inside || n.tile == cameraTile;
-    if (!s.f.neighbourVisible[i]) continue;
+    if (!visible[i]) continue;
+    const int tile = centre.neighbours[i].tile;
     s.f.matrixStack.Push();
-    s.f.matrixStack.Translate(x, 0.0f, z);
+    s.f.matrixStack.Translate(s.w.tiles[tile].column * kTileSize, 0.0f, s.w.tiles[tile].row * kTileSize);
     d.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
-    d.SetStreamSource(0, s.r.tileBuffers[n.tile], sizeof(SceneryVertex));
+    d.SetStreamSource(0, s.r.tileBuffers[tile], sizeof(SceneryVertex));
     d.DrawIndexedPrimitive(D3DPT_TRIANGLESTRIP, 0, kTileVertexCount, 0, kSeabedStripTriangles);
     s.f.matrixStack.Pop();
+  }
+}
+
+// The objects of the tiles in view, in the neighbour list's order, with the
+// bubbles facing the camera.
+void DrawObjects(Frame& s, const Camera& camera, const VisibleTiles& visible) {
+  s.f.viewCopy = s.f.view;
+  s.f.bubbleQuad = BubbleQuadFacing(s.f.viewCopy);
+  SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
+  ObjectPass pass{s.gpu, s.r, s.f};
+  const SeabedTile& centre = s.w.tiles[camera.tile];
+  for (int i = 0; i < centre.neighbourCount; ++i) {
+    if (visible[i]) DrawTileObjects(pass, s.w.tiles[centre.neighbours[i].tile].objects);
+  }
+}
+
+void RiseBubbles(Frame& s, const Camera& camera, const VisibleTiles& visible) {
+  const SeabedTile& centre = s.w.tiles[camera.tile];
+  for (int i = 0; i < centre.neighbourCount; ++i) {
+    if (visible[i]) RiseBubbles(s.w.tiles[centre.neighbours[i].tile].objects);
   }
 }
 
@@ -184,15 +258,51 @@ void SetFishStates(Frame& s) {
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
   SetStageFilters(s, 0, D3DTEXF_POINT);
   SetTSS(s, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  s.d.SetTexture(1, s.r.textures[kFirstCausticTexture + s.f.causticFrame]);
+  s.gpu.device.SetTexture(1, CausticTexture(s));
   SetTSS(s, 1, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
   SetStageFilters(s, 0, D3DTEXF_NONE);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_NONE);
 }
 
+FishView ViewOfFish(const Frame& s, std::array<FishViewPlane, 6>& planes) {
+  for (int i = 0; i < 6; ++i) {
+    const Plane& p = s.f.frustumPlanes[i];
+    planes[i] = {p.a, p.b, p.c, p.d};
+  }
+  return {s.f.cameraX, s.f.cameraZ, s.w.heightGrid.get(), &GroundHeight, planes.data()};
+}
+
+void MoveAndDrawSchool(Frame& s) {
+  std::array<FishViewPlane, 6> planes;
+  const FishView view = ViewOfFish(s, planes);
+  AdvanceSchool(s.f.fishRenderer, view, s.w.school.fish.get(), s.w.school.count, s.w.map.pathSearch);
+  const FishDrawTarget target{s.gpu, s.f.matrixStack, s.r.fishBuffers, s.w.fishModels.species(),
+                              &s.r.textures[kFirstFishTexture]};
+  s.f.fishFigures = DrawSchool(s.f.fishRenderer, target, view, s.w.school.fish.get());
+}
+
+// The next cycle plans around where the camera stands now, while the frame
+// moves on.
+void HandFishOn(Frame& s, AutoResetEvent& startEvent) {
+  s.w.school.handOverCameraX = s.f.cameraX;
+  s.w.school.handOverCameraZ = s.f.cameraZ;
+  startEvent.Set();
+}
+
+void DrawRays(Frame& s) {
+  s.gpu.device.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
+  s.gpu.device.SetVertexShader(kColourVertexFvf);
+  const Plane& far = s.f.frustumPlanes[kFarPlane];
+  s.r.lightRays.UpdateAndDraw(s.gpu, {far.a, far.b, far.c}, s.f.cameraX, 0.0f, s.f.cameraZ);
+}
+
+void AdvanceShimmer(FrameState& f) {
+  if (++f.shimmerFrame > kShimmerFrames - 1) f.shimmerFrame = 0;
+}
+
 // Additive shimmer over the whole screen, its texture repeated 32 × 24 times.
 bool DrawShimmer(Frame& s) {
-  Device& d = s.d;
+  Device& d = s.gpu.device;
   SetView(s, MatrixLookAtLH({0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f}));
   d.SetTexture(1, nullptr);
   SetTSS(s, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
@@ -200,8 +310,7 @@ bool DrawShimmer(Frame& s) {
   SetRS(s, D3DRS_ZENABLE, 0);
   SetRS(s, D3DRS_FOGENABLE, 0);
   d.SetVertexShader(kColourVertexFvf);
-  ApplyFarProjection(s.d, s.f);
-  if (++s.f.shimmerFrame > kShimmerFrames - 1) s.f.shimmerFrame = 0;
+  ApplyFarProjection(d, s.f);
   d.SetTexture(0, s.r.textures[kFirstShimmerTexture + s.f.shimmerFrame]);
   SetRS(s, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
   SetRS(s, D3DRS_DESTBLEND, D3DBLEND_ONE);
@@ -223,10 +332,10 @@ bool DrawShimmer(Frame& s) {
   return true;
 }
 
-// Black over everything, less each frame, from the first frame on.
+// Black over everything while the fade lasts.
 bool DrawFade(Frame& s) {
   if (s.f.fadeLevel <= 0.0f) return true;
-  Device& d = s.d;
+  Device& d = s.gpu.device;
   SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
   d.SetTexture(0, nullptr);
   uint8_t* data = nullptr;
@@ -238,79 +347,44 @@ bool DrawFade(Frame& s) {
   d.UnlockVertexBuffer(s.r.shimmerQuad);
   d.SetStreamSource(0, s.r.shimmerQuad, kColourVertexStride);
   DrawTranslated(s, 0.0f, 0.0f, 0.5f, D3DPT_TRIANGLELIST, 2);
-  s.f.fadeLevel -= kFadeStep;
   return true;
 }
 
-void MoveAndDrawSchool(Frame& s) {
-  std::array<FishViewPlane, 6> planes;
-  for (int i = 0; i < 6; ++i) {
-    const Plane& p = s.f.frustumPlanes[i];
-    planes[i] = {p.a, p.b, p.c, p.d};
-  }
-  const FishDrawTarget target{s.d, s.r.cache, s.f.matrixStack, s.r.fishBuffers, s.w.fishModels.species(),
-                              &s.r.textures[kFirstFishTexture]};
-  const FishView view{s.f.cameraX, s.f.cameraZ, s.w.heightGrid.get(), &GroundHeight, planes.data()};
-  s.f.fishFigures = MoveAndDrawFish(s.f.fishRenderer, target, view, s.w.school.fish.get(), s.w.school.count,
-                                    s.w.map.pathSearch);
+void AdvanceFade(FrameState& f) {
+  if (f.fadeLevel > 0.0f) f.fadeLevel -= kFadeStep;
 }
 
-int TileOf(float x, float z) {
-  auto clampTile = [](float v) { return std::clamp(static_cast<int>(v / kTileSize), 0, kTilesPerSide - 1); };
-  return clampTile(z) * kTilesPerSide + clampTile(x);
+void EndFrame(Frame& s) {
+  SetRS(s, D3DRS_CULLMODE, D3DCULL_CW);
+  SetRS(s, D3DRS_FOGENABLE, 1);
+  SetRS(s, D3DRS_ZENABLE, 1);
+  s.gpu.device.EndScene();
+  s.gpu.device.Present();
 }
 
 // A frame left early still closes its scene, so the next BeginScene is valid;
 // it is not presented.
 FrameResult EndEarly(Frame& s) {
-  s.d.EndScene();
+  s.gpu.device.EndScene();
   return FrameResult::Ended;
 }
 
 }  // namespace
 
 FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEvent, AutoResetEvent& stopEvent) {
-  Frame s{*scene.resources.device, scene.resources, scene.world, frame};
-  Device& d = s.d;
-  const HResult level = d.TestCooperativeLevel();
+  Frame s{{*scene.resources.device, scene.resources.cache}, scene.resources, scene.world, frame};
+  const HResult level = s.gpu.device.TestCooperativeLevel();
   if (Failed(level)) return level == D3DERR_DEVICENOTRESET ? FrameResult::DeviceNotReset : FrameResult::DeviceLost;
 
-  d.Clear(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, s.r.colours.clearColour, 1.0f, 0);
-  d.BeginScene();
-  s.f.world = MatrixIdentity();
-  d.SetTransform(D3DTS_WORLD, s.f.world);
-
-  Vector3 eye{}, look{}, up{};
-  s.w.cameraPath.Advance();
-  s.w.cameraPath.Evaluate(eye, look, up);
-  s.f.cameraX = eye.x;
-  s.f.cameraZ = eye.z;
-  // The path keeps the camera over the seabed; the clamp only guards the array.
-  const int cameraTile = TileOf(s.f.cameraX, s.f.cameraZ);
-  const float eyeY = GroundHeight(s.w.heightGrid.get(), s.f.cameraX, s.f.cameraZ) + kEyeHeight;
-  const Matrix cameraView =
-      MatrixLookAtLH({s.f.cameraX, eyeY, s.f.cameraZ}, {look.x, eyeY, look.z}, {0.0f, 1.0f, 0.0f});
-  SetView(s, cameraView);
-  if (++s.f.causticFrame == kCausticFrames) s.f.causticFrame = 0;
-
-  if (!DrawCeiling(s, eyeY)) return EndEarly(s);
+  BeginFrame(s);
+  const Camera camera = AdvanceCamera(s);
+  AdvanceCaustics(s.f);
+  const VisibleTiles visible = CullTiles(s, camera);
+  if (!DrawCeiling(s, camera)) return EndEarly(s);
   DrawBackdrop(s);
-
-  ApplySceneProjection(s.d, s.f);
-  SetRS(s, D3DRS_CULLMODE, D3DCULL_CW);
-  SetRS(s, D3DRS_FOGCOLOR, s.r.colours.clearColour);
-  SetRS(s, D3DRS_ALPHABLENDENABLE, 0);
-  SetRS(s, D3DRS_FOGENABLE, 1);
-  SetRS(s, D3DRS_ZENABLE, 1);
-  SetRS(s, D3DRS_ZWRITEENABLE, 1);
-  SetView(s, cameraView);
-  s.f.frustumPlanes = ExtractFrustumPlanes(s.f.view, s.f.projection);
-  DrawSeabed(s, cameraTile);
-
-  s.f.viewCopy = s.f.view;
-  s.f.bubbleQuad = BubbleQuadFacing(s.f.viewCopy);
-  SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
-  DrawObjects(s, cameraTile);
+  DrawSeabed(s, camera, visible);
+  DrawObjects(s, camera, visible);
+  RiseBubbles(s, camera, visible);
 
   SetFishStates(s);
   // A cycle that does not come back in time keeps the fish: they are neither
@@ -326,24 +400,14 @@ FrameResult RenderFrame(Scene& scene, FrameState& frame, AutoResetEvent& startEv
   }
   SetStageFilters(s, 0, D3DTEXF_LINEAR);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
-  if (fishHere) {
-    s.w.school.handOverCameraX = s.f.cameraX;
-    s.w.school.handOverCameraZ = s.f.cameraZ;
-    startEvent.Set();
-  }
+  if (fishHere) HandFishOn(s, startEvent);
 
-  d.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
-  d.SetVertexShader(kColourVertexFvf);
-  const Plane& far = s.f.frustumPlanes[kFarPlane];
-  s.r.lightRays.UpdateAndDraw(d, s.r.cache, {far.a, far.b, far.c}, s.f.cameraX, 0.0f, s.f.cameraZ);
+  DrawRays(s);
+  AdvanceShimmer(s.f);
   if (!DrawShimmer(s)) return EndEarly(s);
   if (!DrawFade(s)) return EndEarly(s);
-
-  SetRS(s, D3DRS_CULLMODE, D3DCULL_CW);
-  SetRS(s, D3DRS_FOGENABLE, 1);
-  SetRS(s, D3DRS_ZENABLE, 1);
-  d.EndScene();
-  d.Present();
+  AdvanceFade(s.f);
+  EndFrame(s);
   return FrameResult::Presented;
 }
 

@@ -62,14 +62,12 @@ constexpr int Co(int n) { return kFirstCoralClass + n - 1; }
 constexpr int kCoral5 = kFirstCoralClass + 4;
 constexpr int kFlora1 = kFirstFloraClass;
 
-void SetRS(ObjectPass& p, uint32_t state, uint32_t value) { p.cache.SetRenderStateCached(p.device, state, value); }
-void SetTSS(ObjectPass& p, uint32_t stage, uint32_t type, uint32_t value) {
-  p.cache.SetTextureStageStateCached(p.device, stage, type, value);
-}
+void SetRS(ObjectPass& p, uint32_t state, uint32_t value) { p.gpu.SetRenderState(state, value); }
+void SetTSS(ObjectPass& p, uint32_t stage, uint32_t type, uint32_t value) { p.gpu.SetStageState(stage, type, value); }
 
 // Calls f(array) for the array of the given class (not the bubbles).
 template <class F>
-void WithClass(TileObjects& objects, int objectClass, F&& f) {
+void WithClass(const TileObjects& objects, int objectClass, F&& f) {
   ForEachObjectArray(objects, [&](auto index, auto& array) {
     if constexpr (index() != kBubbleClass) {
       if (index() == objectClass) f(array);
@@ -109,13 +107,14 @@ Matrix ObjectMatrix(const T& o, Transform transform, const Matrix& top, float lo
 }
 
 void BindMesh(ObjectPass& p, int mesh) {
-  p.device.SetStreamSource(0, p.meshes[mesh].vertices, sizeof(SceneryVertex));
-  p.device.SetIndices(p.meshes[mesh].indices, 0);
+  const MeshBuffers& b = p.resources.meshBuffers[mesh];
+  p.gpu.device.SetStreamSource(0, b.vertices, sizeof(SceneryVertex));
+  p.gpu.device.SetIndices(b.indices, 0);
 }
 
 void DrawMesh(ObjectPass& p, int mesh) {
-  const MeshBuffers& b = p.meshes[mesh];
-  p.device.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(b.vertexCount), 0,
+  const MeshBuffers& b = p.resources.meshBuffers[mesh];
+  p.gpu.device.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(b.vertexCount), 0,
                                 static_cast<uint32_t>(b.indexCount / 3));
 }
 
@@ -123,17 +122,18 @@ void DrawMesh(ObjectPass& p, int mesh) {
 // or to the sway shader for plants), draw, pop.
 template <class T, class DrawFn>
 void DrawWithMatrix(ObjectPass& p, const T& o, const ClassDraw& c, bool plant, float lower, DrawFn&& draw) {
-  p.stack.Push();
-  const Matrix m = ObjectMatrix(o, c.transform, p.stack.Top(), lower);
-  if (plant && p.shaderReady) {
+  MatrixStack& stack = p.frame.matrixStack;
+  stack.Push();
+  const Matrix m = ObjectMatrix(o, c.transform, stack.Top(), lower);
+  if (plant && p.resources.shaderReady) {
     const Matrix t = MatrixTranspose(m);
-    p.device.SetVertexShaderConstant(8, &t, 4);
+    p.gpu.device.SetVertexShaderConstant(8, &t, 4);
   } else {
-    p.stack.LoadMatrix(m);
-    p.device.SetTransform(D3DTS_WORLD, p.stack.Top());
+    stack.LoadMatrix(m);
+    p.gpu.device.SetTransform(D3DTS_WORLD, stack.Top());
   }
   draw();
-  p.stack.Pop();
+  stack.Pop();
 }
 
 struct FadeState {
@@ -146,7 +146,7 @@ FadeState ApplyFade(ObjectPass& p, float x, float z, bool plant) {
   const std::optional<uint32_t> colour = ObjectFadeColour(p, x, z);
   if (!colour) return fade;
   fade.active = true;
-  fade.blendBefore = p.cache.RenderStateValue(D3DRS_ALPHABLENDENABLE);
+  fade.blendBefore = p.gpu.cache.RenderStateValue(D3DRS_ALPHABLENDENABLE);
   SetRS(p, D3DRS_ALPHABLENDENABLE, 1);
   SetRS(p, D3DRS_TEXTUREFACTOR, *colour);
   SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
@@ -164,19 +164,19 @@ void UndoFade(ObjectPass& p, const FadeState& fade, bool plant, bool keepBlendin
 }
 
 void SetSway(ObjectPass& p, float amplitude) {
-  const uint32_t ms = p.tickCount != nullptr ? p.tickCount() : 0u;
+  const uint32_t ms = p.frame.tickCount != nullptr ? p.frame.tickCount() : 0u;
   const float t = static_cast<float>(ms) * 0.0785f / 180.0f;
   const float c4[4] = {std::cos(t) * amplitude, 0.0f, 0.0f, 0.0f};
-  p.device.SetVertexShaderConstant(4, c4, 1);
+  p.gpu.device.SetVertexShaderConstant(4, c4, 1);
 }
 
 bool Culled(const ObjectPass& p, float x, float y, float z, const ClassDraw& c) {
-  return !SphereInFrustum(p.planes, x, y + c.offset, z, c.radius);
+  return !SphereInFrustum(p.frame.frustumPlanes, x, y + c.offset, z, c.radius);
 }
 
 // One class with a single mesh per object (stones, columns, bricks, walls, and
 // the plants without a simple mesh).
-void DrawSingleMeshClass(ObjectPass& p, TileObjects& objects, int objectClass, bool plant) {
+void DrawSingleMeshClass(ObjectPass& p, const TileObjects& objects, int objectClass, bool plant) {
   const ClassDraw& c = kClassDraw[objectClass];
   WithClass(objects, objectClass, [&](auto& array) {
     if (array.count == 0) return;
@@ -193,7 +193,7 @@ void DrawSingleMeshClass(ObjectPass& p, TileObjects& objects, int objectClass, b
       if (c.fade) fade = ApplyFade(p, o.x, o.z, plant);
       int mesh = c.mesh;
       if (detail) {
-        mesh = CameraDistance(p, o.x, o.z) >= kPlantDetailDistance ? c.second : c.mesh;
+        mesh = CameraDistance(p.frame, o.x, o.z) >= kPlantDetailDistance ? c.second : c.mesh;
         BindMesh(p, mesh);
       }
       DrawWithMatrix(p, o, c, plant, 0.0f, [&] { DrawMesh(p, mesh); });
@@ -205,7 +205,7 @@ void DrawSingleMeshClass(ObjectPass& p, TileObjects& objects, int objectClass, b
   });
 }
 
-void DrawCoralClass(ObjectPass& p, TileObjects& objects, int objectClass) {
+void DrawCoralClass(ObjectPass& p, const TileObjects& objects, int objectClass) {
   const ClassDraw& c = kClassDraw[objectClass];
   WithClass(objects, objectClass, [&](auto& array) {
     for (int32_t i = 0; i < array.count; ++i) {
@@ -214,7 +214,7 @@ void DrawCoralClass(ObjectPass& p, TileObjects& objects, int objectClass) {
       const FadeState fade = ApplyFade(p, o.x, o.z, false);
       for (int part = 0; part < 2; ++part) {
         const int mesh = part == 0 ? c.mesh : c.second;
-        p.device.SetTexture(0, p.meshTextures[mesh]);
+        p.gpu.device.SetTexture(0, p.resources.meshTextures[mesh]);
         BindMesh(p, mesh);
         const float lower = part == 1 && objectClass == kCoral5 ? 0.00042f : 0.0f;
         DrawWithMatrix(p, o, c, false, lower, [&] { DrawMesh(p, mesh); });
@@ -225,14 +225,14 @@ void DrawCoralClass(ObjectPass& p, TileObjects& objects, int objectClass) {
 }
 
 // A group of classes drawn with one texture setting per texture change.
-void DrawGroup(ObjectPass& p, TileObjects& objects, std::initializer_list<int> classes, bool plants) {
+void DrawGroup(ObjectPass& p, const TileObjects& objects, std::initializer_list<int> classes, bool plants) {
   Texture* current = nullptr;
   bool anySet = false;
   for (int objectClass : classes) {
     if (ObjectCount(objects, objectClass) == 0) continue;
-    Texture* texture = p.meshTextures[kClassDraw[objectClass].mesh];
+    Texture* texture = p.resources.meshTextures[kClassDraw[objectClass].mesh];
     if (!anySet || texture != current) {
-      p.device.SetTexture(0, texture);
+      p.gpu.device.SetTexture(0, texture);
       current = texture;
       anySet = true;
     }
@@ -247,14 +247,16 @@ void DrawGroup(ObjectPass& p, TileObjects& objects, std::initializer_list<int> c
 // The tile's bubbles in batches of one draw each, their quads moved into the
 // world here: a draw per bubble was most of a frame's draws. The bubbles add
 // light without depth, so the order within a tile changes nothing.
-void DrawBubbles(ObjectPass& p, TileObjects& objects) {
-  ObjectArray<CBubble>& bubbles = std::get<kBubbleClass>(objects);
+void DrawBubbles(ObjectPass& p, const TileObjects& objects) {
+  const ObjectArray<CBubble>& bubbles = std::get<kBubbleClass>(objects);
+  Device& device = p.gpu.device;
+  VertexBuffer* batch = p.resources.bubbleBatch;
   SetRS(p, D3DRS_ALPHATESTENABLE, 0);
   SetRS(p, D3DRS_ALPHABLENDENABLE, 1);
   SetRS(p, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
   SetRS(p, D3DRS_DESTBLEND, D3DBLEND_ONE);
-  p.device.SetTexture(1, nullptr);
-  p.device.SetTexture(0, p.bubble);
+  device.SetTexture(1, nullptr);
+  device.SetTexture(0, p.resources.textures[kBubbleTexture]);
   const uint32_t minusOne = 0xBF800000u;  // −1.0f
   SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, minusOne);
   SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, minusOne);
@@ -265,33 +267,29 @@ void DrawBubbles(ObjectPass& p, TileObjects& objects) {
   SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
   SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
   SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  p.device.SetStreamSource(0, p.bubbleBatch, sizeof(ColourVertex));
-  p.device.SetVertexShader(kColourVertexFvf);
-  BubbleQuad quad = p.bubbleQuad;
+  device.SetStreamSource(0, batch, sizeof(ColourVertex));
+  device.SetVertexShader(kColourVertexFvf);
+  BubbleQuad quad = p.frame.bubbleQuad;
   for (ColourVertex& v : quad) {
-    const Vector3 w = Vec3TransformCoord({v.x, v.y, v.z}, p.stack.Top());
+    const Vector3 w = Vec3TransformCoord({v.x, v.y, v.z}, p.frame.matrixStack.Top());
     v.x = w.x, v.y = w.y, v.z = w.z;
   }
-  if (bubbles.count > 0) p.device.SetTransform(D3DTS_WORLD, MatrixIdentity());
+  if (bubbles.count > 0) device.SetTransform(D3DTS_WORLD, MatrixIdentity());
   for (int32_t first = 0; first < bubbles.count; first += kBubblesPerBatch) {
     const int32_t n = std::min(bubbles.count - first, kBubblesPerBatch);
     uint8_t* data = nullptr;
-    const bool locked = !Failed(p.device.LockVertexBuffer(p.bubbleBatch, 0, 0, &data, D3DLOCK_DISCARD));
+    if (Failed(device.LockVertexBuffer(batch, 0, 0, &data, D3DLOCK_DISCARD))) continue;
     auto* out = reinterpret_cast<ColourVertex*>(data);
     for (int32_t i = first; i < first + n; ++i) {
-      CBubble& b = bubbles.items[i];
-      if (locked) {
-        for (int corner : {0, 1, 2, 2, 1, 3}) {
-          ColourVertex v = quad[corner];
-          v.x += b.x, v.y += b.height, v.z += b.z;
-          *out++ = v;
-        }
+      const CBubble& b = bubbles.items[i];
+      for (int corner : {0, 1, 2, 2, 1, 3}) {
+        ColourVertex v = quad[corner];
+        v.x += b.x, v.y += b.height, v.z += b.z;
+        *out++ = v;
       }
-      b.Rise();
     }
-    if (!locked) continue;
-    p.device.UnlockVertexBuffer(p.bubbleBatch);
-    p.device.DrawPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(2 * n));
+    device.UnlockVertexBuffer(batch);
+    device.DrawPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(2 * n));
   }
   SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, 0);
   SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, 0);
@@ -303,33 +301,35 @@ void DrawBubbles(ObjectPass& p, TileObjects& objects) {
 }
 
 void SetPlantStates(ObjectPass& p) {
-  p.device.SetTexture(1, nullptr);
+  Device& device = p.gpu.device;
+  const FrameState& f = p.frame;
+  device.SetTexture(1, nullptr);
   SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
   SetTSS(p, 0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
   SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
   SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
   SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
   SetRS(p, D3DRS_CULLMODE, D3DCULL_NONE);
-  if (p.shaderReady) {
-    const Matrix viewProjection = MatrixTranspose(MatrixMultiply(MatrixMultiply(p.world, p.view), p.projection));
-    p.device.SetVertexShaderConstant(0, &viewProjection, 4);
-    const float c5[4] = {p.cameraX, 0.0f, p.cameraZ, 0.0f};
-    p.device.SetVertexShaderConstant(5, c5, 1);
+  if (p.resources.shaderReady) {
+    const Matrix viewProjection = MatrixTranspose(MatrixMultiply(MatrixMultiply(f.world, f.view), f.projection));
+    device.SetVertexShaderConstant(0, &viewProjection, 4);
+    const float c5[4] = {f.cameraX, 0.0f, f.cameraZ, 0.0f};
+    device.SetVertexShaderConstant(5, c5, 1);
     const float c6[4] = {1.0f, 0.875f, -0.05f, 0.0f};
-    p.device.SetVertexShaderConstant(6, c6, 1);
-    p.device.SetVertexShader(p.shaderHandle);
+    device.SetVertexShaderConstant(6, c6, 1);
+    device.SetVertexShader(p.resources.shaderHandle);
   }
   SetSway(p, 0.12f);
 }
 
 }  // namespace
 
-float CameraDistance(const ObjectPass& pass, float x, float z) {
-  return std::max(std::fabs(pass.cameraZ - z), std::fabs(pass.cameraX - x));
+float CameraDistance(const FrameState& frame, float x, float z) {
+  return std::max(std::fabs(frame.cameraZ - z), std::fabs(frame.cameraX - x));
 }
 
 std::optional<uint32_t> ObjectFadeColour(ObjectPass& pass, float x, float z) {
-  const float d = CameraDistance(pass, x, z);
+  const float d = CameraDistance(pass.frame, x, z);
   if (d < 0.35f) return std::nullopt;
   const float e = std::max(0.0f, 0.4f - d);
   const int alpha = std::clamp(static_cast<int>(e * 5100.0f), 0, 255);
@@ -354,10 +354,11 @@ BubbleQuad BubbleQuadFacing(const Matrix& viewCopy) {
   }};
 }
 
-void DrawTileObjects(ObjectPass& p, TileObjects& objects) {
-  p.device.SetTexture(1, p.caustic);
+void DrawTileObjects(ObjectPass& p, const TileObjects& objects) {
+  Device& device = p.gpu.device;
+  device.SetTexture(1, p.resources.textures[kFirstCausticTexture + p.frame.causticFrame]);
   SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-  p.device.SetVertexShader(D3DFVF_XYZ | D3DFVF_TEX2);
+  device.SetVertexShader(kSceneryVertexFvf);
 
   DrawGroup(p, objects, {S(1), S(2)}, false);
   DrawGroup(p, objects, {S(3), S(4), S(5), S(11)}, false);
@@ -381,8 +382,13 @@ void DrawTileObjects(ObjectPass& p, TileObjects& objects) {
                          kFirstFloraClass + 4, kFirstFloraClass + 5, kFirstFloraClass + 6, kFirstFloraClass + 7,
                          kFirstFloraClass + 8, kFirstFloraClass + 9, kFirstFloraClass + 10, kFirstFloraClass + 11,
                          kFirstFloraClass + 12, kFirstFloraClass + 13}, true);
-  p.device.SetVertexShader(D3DFVF_XYZ | D3DFVF_TEX2);
+  device.SetVertexShader(kSceneryVertexFvf);
   DrawBubbles(p, objects);
+}
+
+void RiseBubbles(TileObjects& objects) {
+  ObjectArray<CBubble>& bubbles = std::get<kBubbleClass>(objects);
+  for (int32_t i = 0; i < bubbles.count; ++i) bubbles.items[i].Rise();
 }
 
 }  // namespace sorvane

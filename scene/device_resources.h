@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "device/device.h"
-#include "device/state_cache.h"
+#include "device/cached_device.h"
 #include "scene/colour_scheme.h"
 #include "scene/geometry/fish_buffers.h"
 #include "scene/geometry/scenery_mesh_prep.h"

@@ -153,14 +153,14 @@ void CLightRays::SeedAll(float x, float /*y*/, float z) {
   for (int i = 0; i < count_; ++i) rays_[i].Seed(x, z, false);
 }
 
-void CLightRays::UpdateAndDraw(Device& device, StateCache& cache, const Vector3& farNormal, float x, float /*y*/,
-                               float z) {
+void CLightRays::UpdateAndDraw(CachedDevice& gpu, const Vector3& farNormal, float x, float /*y*/, float z) {
   if (!ready_) return;
-  cache.SetRenderStateCached(device, D3DRS_FOGENABLE, 0);
-  cache.SetTextureStageStateCached(device, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  cache.SetTextureStageStateCached(device, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  cache.SetTextureStageStateCached(device, 0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
-  cache.SetTextureStageStateCached(device, 0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
+  Device& device = gpu.device;
+  gpu.SetRenderState(D3DRS_FOGENABLE, 0);
+  gpu.SetStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+  gpu.SetStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+  gpu.SetStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+  gpu.SetStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
   uint8_t* data = nullptr;
   if (Failed(device.LockVertexBuffer(vertexBuffer_, 0, 0, &data, D3DLOCK_DISCARD))) return;
   auto* vertices = reinterpret_cast<RayVertex*>(data);
@@ -169,17 +169,17 @@ void CLightRays::UpdateAndDraw(Device& device, StateCache& cache, const Vector3&
     rays_[i].Build(x, z, farNormal, vertices + 4 * i);
   }
   device.UnlockVertexBuffer(vertexBuffer_);
-  cache.SetRenderStateCached(device, D3DRS_ALPHABLENDENABLE, 1);
-  cache.SetRenderStateCached(device, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  cache.SetRenderStateCached(device, D3DRS_DESTBLEND, D3DBLEND_ONE);
-  cache.SetRenderStateCached(device, D3DRS_ZENABLE, 1);
-  cache.SetRenderStateCached(device, D3DRS_ZWRITEENABLE, 0);
+  gpu.SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
+  gpu.SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  gpu.SetRenderState(D3DRS_DESTBLEND, D3DBLEND_ONE);
+  gpu.SetRenderState(D3DRS_ZENABLE, 1);
+  gpu.SetRenderState(D3DRS_ZWRITEENABLE, 0);
   device.SetTexture(1, nullptr);
   device.SetTexture(0, texture_);
   device.SetIndices(indexBuffer_, 0);
   device.SetStreamSource(0, vertexBuffer_, sizeof(RayVertex));
   device.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, count_ * 4, 0, count_ * 2);
-  cache.SetRenderStateCached(device, D3DRS_ZWRITEENABLE, 1);
+  gpu.SetRenderState(D3DRS_ZWRITEENABLE, 1);
 }
 
 void CLightRays::Release(Device& device) {

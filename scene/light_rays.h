@@ -7,7 +7,7 @@
 
 #include "device/device.h"
 #include "base/vector.h"
-#include "device/state_cache.h"
+#include "device/cached_device.h"
 #include "scene/resource_source.h"
 
 namespace sorvane {
@@ -56,7 +56,7 @@ class CLightRays {
   // system draws nothing.
   bool Init(Direct3D& direct3d, Device& device, ResourceSource& resources);
   void SeedAll(float x, float y, float z);
-  void UpdateAndDraw(Device& device, StateCache& cache, const Vector3& farNormal, float x, float y, float z);
+  void UpdateAndDraw(CachedDevice& gpu, const Vector3& farNormal, float x, float y, float z);
   void Release(Device& device);
 
   bool Ready() const { return ready_; }

@@ -33,22 +33,21 @@ int CreateSceneDevice(Direct3D& d3d, const SceneDeviceSettings& settings, Device
 }
 
 void SetSceneRenderStates(DeviceResources& resources, float fogStart) {
-  Device& d = *resources.device;
-  StateCache& c = resources.cache;
-  c.SetRenderStateCached(d, D3DRS_CULLMODE, D3DCULL_CW);
-  c.SetRenderStateCached(d, D3DRS_LIGHTING, 0);
-  c.SetRenderStateCached(d, D3DRS_ZENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
-  c.SetRenderStateCached(d, D3DRS_FOGSTART, FloatState(fogStart));
-  c.SetRenderStateCached(d, D3DRS_FOGEND, FloatState(0.4f));
-  c.SetRenderStateCached(d, D3DRS_ALPHABLENDENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_FOGCOLOR, resources.colours.clearColour);
-  c.SetRenderStateCached(d, D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
-  c.SetRenderStateCached(d, D3DRS_DITHERENABLE, 1);
-  c.SetRenderStateCached(d, D3DRS_ZFUNC, D3DCMP_LESS);
-  c.SetRenderStateCached(d, D3DRS_NORMALIZENORMALS, 0);
-  c.SetRenderStateCached(d, D3DRS_COLORVERTEX, 1);
+  CachedDevice gpu{*resources.device, resources.cache};
+  gpu.SetRenderState(D3DRS_CULLMODE, D3DCULL_CW);
+  gpu.SetRenderState(D3DRS_LIGHTING, 0);
+  gpu.SetRenderState(D3DRS_ZENABLE, 1);
+  gpu.SetRenderState(D3DRS_FOGENABLE, 1);
+  gpu.SetRenderState(D3DRS_FOGTABLEMODE, D3DFOG_LINEAR);
+  gpu.SetRenderState(D3DRS_FOGSTART, FloatState(fogStart));
+  gpu.SetRenderState(D3DRS_FOGEND, FloatState(0.4f));
+  gpu.SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
+  gpu.SetRenderState(D3DRS_FOGCOLOR, resources.colours.clearColour);
+  gpu.SetRenderState(D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
+  gpu.SetRenderState(D3DRS_DITHERENABLE, 1);
+  gpu.SetRenderState(D3DRS_ZFUNC, D3DCMP_LESS);
+  gpu.SetRenderState(D3DRS_NORMALIZENORMALS, 0);
+  gpu.SetRenderState(D3DRS_COLORVERTEX, 1);
 }
 
 }  // namespace sorvane

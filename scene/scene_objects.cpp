@@ -52,7 +52,7 @@ void CBubble::Rise() {
 
 int ClassOfCode(int code) { return code >= 1 && code <= 51 ? kClassOfCode[code] : -1; }
 
-int32_t ObjectCount(TileObjects& objects, int objectClass) {
+int32_t ObjectCount(const TileObjects& objects, int objectClass) {
   int32_t count = 0;
   ForEachObjectArray(objects, [&](auto index, auto& array) {
     if (index() == objectClass) count = array.count;

@@ -183,16 +183,17 @@ enum ObjectClass : int {
 // The class of each cell code 1 … 51 (entry 0 unused).
 int ClassOfCode(int code);
 
-// Calls f(std::integral_constant<int, I>{}, std::get<I>(objects)) for every class in order.
-template <class F, size_t... I>
-void ForEachObjectArray(TileObjects& objects, F&& f, std::index_sequence<I...>) {
+// Calls f(std::integral_constant<int, I>{}, std::get<I>(objects)) for every
+// class in order; `objects` is a TileObjects, const or not.
+template <class Objects, class F, size_t... I>
+void ForEachObjectArray(Objects& objects, F&& f, std::index_sequence<I...>) {
   (f(std::integral_constant<int, static_cast<int>(I)>{}, std::get<I>(objects)), ...);
 }
-template <class F>
-void ForEachObjectArray(TileObjects& objects, F&& f) {
+template <class Objects, class F>
+void ForEachObjectArray(Objects& objects, F&& f) {
   ForEachObjectArray(objects, f, std::make_index_sequence<kObjectClassCount>{});
 }
 
-int32_t ObjectCount(TileObjects& objects, int objectClass);
+int32_t ObjectCount(const TileObjects& objects, int objectClass);
 
 }  // namespace sorvane

@@ -78,21 +78,20 @@ void WriteBackdrop(uint8_t* data, const ColourScheme& colours) {
 }
 
 void SetInitialStates(DeviceResources& r) {
-  Device& d = *r.device;
-  StateCache& c = r.cache;
+  CachedDevice gpu{*r.device, r.cache};
   SetSceneRenderStates(r, 0.005f);
   for (uint32_t stage = 0; stage < 2; ++stage) {
-    c.SetTextureStageStateCached(d, stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
-    c.SetTextureStageStateCached(d, stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
-    c.SetTextureStageStateCached(d, stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
+    gpu.SetStageState(stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+    gpu.SetStageState(stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
+    gpu.SetStageState(stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR);
   }
-  c.SetRenderStateCached(d, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  c.SetRenderStateCached(d, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+  gpu.SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  gpu.SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
   for (uint32_t stage = 0; stage < 2; ++stage) {
-    c.SetTextureStageStateCached(d, stage, D3DTSS_COLOROP, D3DTOP_MODULATE);
-    c.SetTextureStageStateCached(d, stage, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    c.SetTextureStageStateCached(d, stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
-    c.SetTextureStageStateCached(d, stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
+    gpu.SetStageState(stage, D3DTSS_COLOROP, D3DTOP_MODULATE);
+    gpu.SetStageState(stage, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    gpu.SetStageState(stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
+    gpu.SetStageState(stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
   }
 }
 

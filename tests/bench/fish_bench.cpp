@@ -69,11 +69,12 @@ void BM_FishPassAt13000(benchmark::State& state) {
       const Plane& p = f.frame.frustumPlanes[i];
       planes[i] = {p.a, p.b, p.c, p.d};
     }
-    const FishDrawTarget target{*r.device, r.cache, f.frame.matrixStack, r.fishBuffers, w.fishModels.species(),
+    CachedDevice gpu{*r.device, r.cache};
+    const FishDrawTarget target{gpu, f.frame.matrixStack, r.fishBuffers, w.fishModels.species(),
                                 &r.textures[kFirstFishTexture]};
     const FishView view{f.frame.cameraX, f.frame.cameraZ, w.heightGrid.get(), &GroundHeight, planes.data()};
-    const FishPassFigures figures =
-        MoveAndDrawFish(f.frame.fishRenderer, target, view, w.school.fish.get(), w.school.count, w.map.pathSearch);
+    AdvanceSchool(f.frame.fishRenderer, view, w.school.fish.get(), w.school.count, w.map.pathSearch);
+    const FishPassFigures figures = DrawSchool(f.frame.fishRenderer, target, view, w.school.fish.get());
     state.PauseTiming();
     drawn += figures.drawn;
     calls += figures.drawCalls;

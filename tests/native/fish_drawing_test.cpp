@@ -222,10 +222,14 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   FishRenderer renderer;
   Texture* skins[20] = {};
   StateCache cache;
+  CachedDevice gpu{device, cache};
   MatrixStack stack;
-  const FishDrawTarget target{device, cache, stack, buffers, copy.models.species(), skins};
-  const FishPassFigures figures =
-      MoveAndDrawFish(renderer, target, {cameraX, cameraZ, heights.data(), &GroundHeight, planes}, fish, 3, map.pathSearch);
+  const FishDrawTarget target{gpu, stack, buffers, copy.models.species(), skins};
+  const auto moveAndDraw = [&](const FishView& view, int count) {
+    AdvanceSchool(renderer, view, fish, count, map.pathSearch);
+    return DrawSchool(renderer, target, view, fish);
+  };
+  const FishPassFigures figures = moveAndDraw({cameraX, cameraZ, heights.data(), &GroundHeight, planes}, 3);
   EXPECT_EQ(figures.drawn, 3);
   EXPECT_EQ(figures.drawCalls, 3);
   EXPECT_EQ(device.Count("LockVertexBuffer"), 1u) << "one lock for the frame";
@@ -258,8 +262,7 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
 
   // A fish close by is drawn opaque and alpha-tested; blending is back on after.
   device.CallLog::Clear();
-  MoveAndDrawFish(renderer, target, {fish[0].x - 0.1f, fish[0].z, heights.data(), &GroundHeight, planes}, fish, 1,
-                  map.pathSearch);
+  moveAndDraw({fish[0].x - 0.1f, fish[0].z, heights.data(), &GroundHeight, planes}, 1);
   std::vector<uint64_t> blending, test;
   for (const RecordedCall& c : device.calls()) {
     if (c.name == "SetRenderState" && c.args[0] == D3DRS_ALPHABLENDENABLE) blending.push_back(c.args[1]);

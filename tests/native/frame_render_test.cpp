@@ -154,9 +154,6 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   const size_t drawn = strips();
   EXPECT_GE(drawn, 2u);
   EXPECT_LT(drawn, 25u) << "tiles behind the camera are culled";
-  int visible = 0;
-  for (int i = 0; i < centre.neighbourCount; ++i) visible += state.neighbourVisible[i];
-  EXPECT_EQ(static_cast<size_t>(visible), drawn);
   for (const RecordedCall& c : device().calls()) {
     if (c.name != "DrawIndexedPrimitive" || c.args[0] != D3DPT_TRIANGLESTRIP) continue;
     EXPECT_EQ(c.args, (std::vector<uint64_t>{D3DPT_TRIANGLESTRIP, 0, 289, 0, 572}));
@@ -177,9 +174,6 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
   });
   EXPECT_EQ(stream->args[1], reinterpret_cast<uintptr_t>(scene().resources.tileBuffers[cameraTile]));
   EXPECT_EQ(stream->args[2], 28u);
-  for (int i = 0; i < centre.neighbourCount; ++i) {
-    EXPECT_EQ(state.neighbourVisible[i], centre.neighbours[i].tile == cameraTile);
-  }
 }
 
 TEST_F(FrameTest, AFailedSurfaceLockEndsTheFrameWithoutPresenting) {

@@ -20,6 +20,7 @@ struct RaysTest : ::testing::Test {
   RecordingDirect3D direct3d;
   RecordingDevice device;
   StateCache cache;
+  CachedDevice gpu{device, cache};
   FolderResourceSource source{SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT};
   CLightRays rays;
   const Vector3 far{0.0f, 0.0f, 1.0f};
@@ -37,7 +38,7 @@ TEST_F(RaysTest, EveryQuadIsWrittenEachFrameWithAlphaAtMost25AtTheTopAnd12AtTheF
   int dark = 0, lit = 0;
   for (int frame = 0; frame < 400; ++frame) {
     std::fill(bytes.begin(), bytes.end(), 0xFF);
-    rays.UpdateAndDraw(device, cache, far, 4.0f + frame * 0.001f, 0.0f, 4.0f);
+    rays.UpdateAndDraw(gpu, far, 4.0f + frame * 0.001f, 0.0f, 4.0f);
     for (int r = 0; r < CLightRays::kCount; ++r) {
       const RayVertex* q = v + 4 * r;
       ASSERT_TRUE(std::isfinite(q[0].x) && std::isfinite(q[1].y) && std::isfinite(q[2].z) && std::isfinite(q[3].x));
@@ -104,7 +105,7 @@ TEST_F(RaysTest, ASystemWhoseSetUpFailedDrawsAndTouchesNothing) {
   EXPECT_FALSE(rays.Init(direct3d, device, source));
   device.CallLog::Clear();
   rays.SeedAll(1.0f, 0.0f, 1.0f);
-  rays.UpdateAndDraw(device, cache, far, 1.0f, 0.0f, 1.0f);
+  rays.UpdateAndDraw(gpu, far, 1.0f, 0.0f, 1.0f);
   EXPECT_TRUE(device.calls().empty());
   rays.Release(device);
   EXPECT_EQ(device.LiveResources(), 0u);

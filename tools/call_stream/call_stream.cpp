@@ -1,15 +1,22 @@
 // call_stream: builds the scene from a seed through the recording device, runs
-// frames and calculation cycles in the order of their hand-over, and prints a
-// running digest of every device call with its arguments and of every byte
-// handed to the device (locked buffers and textures, shader tokens and
-// constants). A change meant to leave the drawing as it is shows the same
-// digests as the commit before it.
+// frames and calculation cycles in the order of their hand-over, and prints
+// digests of every device call with its arguments and of every byte handed to
+// the device (locked buffers and textures, shader tokens and constants). A
+// change meant to leave the drawing as it is shows the same digests as the
+// commit before it. A second digest, of what is drawn, leaves the render and
+// stage state calls out and takes instead, at every draw, the whole state in
+// force (Direct3D 8's defaults where nothing was set): a change that only
+// sets states to the values they already have, or sets them earlier, keeps
+// that one.
 //
-//   call_stream [--seed N] [--detail L] [--frames N] [--every K]
+//   call_stream [--seed N] [--detail L] [--frames N] [--dump N]
 //
-// Prints the digest after scene initialisation and after every K-th frame.
-// Buffers and textures are named by the order in which they first appear, so
-// the digest does not depend on where memory was allocated.
+// Prints the digest of scene initialisation and of every frame on its own,
+// then of the whole run; with --dump, every call of the initialisation and of
+// the first N frames as well, to compare where digests differ. Buffers and
+// textures are named by the order in which they first appear, so the digests
+// do not depend on where memory was allocated.
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +26,7 @@
 
 #include "base/auto_reset_event.h"
 #include "base/random.h"
+#include "device/d3d8_constants.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "scene/folder_resource_source.h"
@@ -29,14 +37,22 @@
 namespace sorvane {
 namespace {
 
+constexpr uint64_t kBasis = 0xCBF29CE484222325ull;
+
+uint64_t Fnv(uint64_t hash, const void* data, size_t size) {
+  const auto* p = static_cast<const uint8_t*>(data);
+  for (size_t i = 0; i < size; ++i) hash = (hash ^ p[i]) * 0x100000001B3ull;
+  return hash;
+}
+
+bool IsStateCall(const std::string& name) { return name == "SetRenderState" || name == "SetTextureStageState"; }
+
 class Digest {
  public:
   void Bytes(const void* data, size_t size) {
-    const auto* p = static_cast<const uint8_t*>(data);
-    for (size_t i = 0; i < size; ++i) {
-      hash_ ^= p[i];
-      hash_ *= 0x100000001B3ull;
-    }
+    hash_ = Fnv(hash_, data, size);
+    part_ = Fnv(part_, data, size);
+    if (!inStateCall_) drawn_ = Fnv(drawn_, data, size);
   }
   void Word(uint64_t v) { Bytes(&v, sizeof v); }
   // Pointers become their order of first appearance; null stays 0.
@@ -47,11 +63,29 @@ class Digest {
   }
   void Call(const std::string& name, const std::vector<uint64_t>& args) {
     ++calls_;
+    inStateCall_ = IsStateCall(name);
     Bytes(name.data(), name.size());
-    for (size_t i = 0; i < args.size(); ++i) Word(IsPointer(name, i) ? Name(args[i]) : args[i]);
+    if (dump) std::printf("  %s", name.c_str());
+    for (size_t i = 0; i < args.size(); ++i) {
+      const uint64_t arg = IsPointer(name, i) ? Name(args[i]) : args[i];
+      Word(arg);
+      if (dump) std::printf(" %llx", static_cast<unsigned long long>(arg));
+    }
+    if (dump) std::printf("\n");
+    inStateCall_ = false;
+  }
+  // What a draw draws with: every state in force.
+  void DrawState(const void* states, size_t size) { drawn_ = Fnv(drawn_, states, size); }
+  // Prints the digest of the calls since the last part ended, and their count.
+  void EndPart(const char* label, int frame) {
+    std::printf("%s %d %ld %016llx drawn %016llx\n", label, frame, calls_ - partStart_,
+                static_cast<unsigned long long>(part_), static_cast<unsigned long long>(drawn_));
+    part_ = drawn_ = kBasis;
+    partStart_ = calls_;
   }
   uint64_t hash() const { return hash_; }
   long calls() const { return calls_; }
+  bool dump = false;
 
  private:
   static bool IsPointer(const std::string& name, size_t i) {
@@ -60,16 +94,72 @@ class Digest {
     return i == 0 && (name.find("ock") != std::string::npos || name.rfind("Release", 0) == 0 ||
                       name == "SetIndices" || name == "CreateDevice");
   }
-  uint64_t hash_ = 0xCBF29CE484222325ull;
+  uint64_t hash_ = kBasis;
+  uint64_t part_ = kBasis;
+  uint64_t drawn_ = kBasis;
+  bool inStateCall_ = false;
   long calls_ = 0;
+  long partStart_ = 0;
   std::map<uint64_t, uint64_t> names_;
 };
 
-// The recorder, with what reaches the device through memory added to the digest.
+// Direct3D 8's defaults of the states the saver sets, as a new device has them.
+struct DeviceStates {
+  DeviceStates() {
+    render.fill(0);
+    for (auto& stage : stages) stage.fill(0);
+    render[D3DRS_ZENABLE] = 1;
+    render[D3DRS_ZWRITEENABLE] = 1;
+    render[D3DRS_SRCBLEND] = D3DBLEND_ONE;
+    render[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
+    render[D3DRS_CULLMODE] = D3DCULL_CCW;
+    render[D3DRS_ZFUNC] = D3DCMP_LESSEQUAL;
+    render[D3DRS_ALPHAFUNC] = D3DCMP_ALWAYS;
+    render[D3DRS_SHADEMODE] = D3DSHADE_GOURAUD;
+    render[D3DRS_FOGEND] = 0x3F800000u;  // 1.0f
+    render[D3DRS_TEXTUREFACTOR] = 0xFFFFFFFFu;
+    render[D3DRS_LIGHTING] = 1;
+    render[D3DRS_COLORVERTEX] = 1;
+    for (uint32_t s = 0; s < stages.size(); ++s) {
+      stages[s][D3DTSS_COLOROP] = s == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
+      stages[s][D3DTSS_ALPHAOP] = s == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
+      stages[s][D3DTSS_COLORARG1] = stages[s][D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
+      stages[s][D3DTSS_COLORARG2] = stages[s][D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
+      stages[s][D3DTSS_MAGFILTER] = stages[s][D3DTSS_MINFILTER] = D3DTEXF_POINT;
+      stages[s][D3DTSS_MIPFILTER] = D3DTEXF_NONE;
+    }
+  }
+  std::array<uint32_t, 256> render;
+  std::array<std::array<uint32_t, 33>, 8> stages;
+};
+
+// The recorder, with what reaches the device through memory and what every
+// draw draws with added to the digests.
 class DigestDevice : public RecordingDevice {
  public:
   explicit DigestDevice(Digest& digest) : digest_(digest) {
     sink = [this](const std::string& name, const std::vector<uint64_t>& args) { digest_.Call(name, args); };
+  }
+  HResult SetRenderState(uint32_t state, uint32_t value) override {
+    const HResult r = RecordingDevice::SetRenderState(state, value);
+    if (!Failed(r) && state < states_.render.size()) states_.render[state] = value;
+    return r;
+  }
+  HResult SetTextureStageState(uint32_t stage, uint32_t type, uint32_t value) override {
+    const HResult r = RecordingDevice::SetTextureStageState(stage, type, value);
+    if (!Failed(r) && stage < states_.stages.size() && type < states_.stages[0].size()) {
+      states_.stages[stage][type] = value;
+    }
+    return r;
+  }
+  HResult DrawPrimitive(uint32_t type, uint32_t start, uint32_t count) override {
+    digest_.DrawState(&states_, sizeof states_);
+    return RecordingDevice::DrawPrimitive(type, start, count);
+  }
+  HResult DrawIndexedPrimitive(uint32_t type, uint32_t minIndex, uint32_t vertexCount, uint32_t startIndex,
+                               uint32_t count) override {
+    digest_.DrawState(&states_, sizeof states_);
+    return RecordingDevice::DrawIndexedPrimitive(type, minIndex, vertexCount, startIndex, count);
   }
   HResult LockVertexBuffer(VertexBuffer* b, uint32_t offset, uint32_t size, uint8_t** data, uint32_t flags) override {
     const HResult r = RecordingDevice::LockVertexBuffer(b, offset, size, data, flags);
@@ -117,6 +207,7 @@ class DigestDevice : public RecordingDevice {
   }
   Digest& digest_;
   std::map<const void*, Range> locked_;
+  DeviceStates states_;
 };
 
 class DigestDirect3D : public RecordingDirect3D {
@@ -136,7 +227,7 @@ struct Options {
   uint32_t seed = 7;
   int detail = 2;
   int frames = 2000;
-  int every = 100;
+  int dump = -1;
 };
 
 bool ParseOptions(int argc, char** argv, Options* o) {
@@ -148,7 +239,7 @@ bool ParseOptions(int argc, char** argv, Options* o) {
     if (key == "--seed") o->seed = static_cast<uint32_t>(n);
     else if (key == "--detail") o->detail = static_cast<int>(n);
     else if (key == "--frames") o->frames = static_cast<int>(n);
-    else if (key == "--every") o->every = n > 0 ? static_cast<int>(n) : 1;
+    else if (key == "--dump") o->dump = static_cast<int>(n);
     else return false;
   }
   return argc % 2 == 1;
@@ -167,6 +258,7 @@ int Run(const Options& o) {
   settings.cameraSpeedFactor = CameraSpeedFactor(2);
 
   Digest digest;
+  digest.dump = o.dump >= 0;
   DigestDirect3D direct3d(digest);
   auto scene = std::make_unique<Scene>();
   SeedRandom(o.seed);
@@ -178,26 +270,25 @@ int Run(const Options& o) {
   }
   FrameState frame;
   UpdateProjection(scene->resources.device, frame, 1024, 768);
-  std::printf("seed %u detail %d init %ld %016llx\n", o.seed, o.detail, digest.calls(),
-              static_cast<unsigned long long>(digest.hash()));
+  std::printf("seed %u detail %d\n", o.seed, o.detail);
+  digest.EndPart("init", 0);
 
   AutoResetEvent start = AutoResetEvent::Create();
   AutoResetEvent stop = AutoResetEvent::Create();
   for (int n = 1; n <= o.frames; ++n) {
+    digest.dump = n <= o.dump;
     RenderFrame(*scene, frame, start, stop);
     // The calculation thread's side of the hand-over, on this thread.
     if (start.Wait(0)) {
       RunCalculationCycle(scene->world);
       stop.Set();
     }
-    if (n % o.every == 0 || n == o.frames) {
-      std::printf("seed %u detail %d frame %d %ld %016llx\n", o.seed, o.detail, n, digest.calls(),
-                  static_cast<unsigned long long>(digest.hash()));
-    }
+    digest.EndPart("frame", n);
   }
+  digest.dump = false;
   ReleaseScene(*scene);
-  std::printf("seed %u detail %d released %ld %016llx\n", o.seed, o.detail, digest.calls(),
-              static_cast<unsigned long long>(digest.hash()));
+  digest.EndPart("release", 0);
+  std::printf("all %ld %016llx\n", digest.calls(), static_cast<unsigned long long>(digest.hash()));
   return 0;
 }
 
@@ -207,7 +298,7 @@ int Run(const Options& o) {
 int main(int argc, char** argv) {
   sorvane::Options options;
   if (!sorvane::ParseOptions(argc, argv, &options)) {
-    std::fprintf(stderr, "usage: call_stream [--seed N] [--detail L] [--frames N] [--every K]\n");
+    std::fprintf(stderr, "usage: call_stream [--seed N] [--detail L] [--frames N] [--dump N]\n");
     return 2;
   }
   return sorvane::Run(options);
