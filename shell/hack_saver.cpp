@@ -3,7 +3,6 @@
 #include <chrono>
 
 #include "base/random.h"
-#include "render/device_reset.h"
 #include "render/projection.h"
 
 namespace sorvane {
@@ -44,15 +43,8 @@ bool HackSaver::InitScene(Direct3D* direct3d, Size size, ResourceSource& resourc
 
 FrameResult HackSaver::DrawFrame() { return RenderFrame(scene_, frame_, startEvent_, stopEvent_); }
 
-bool HackSaver::Resize(Size size) {
-  SceneDeviceSettings s;
-  s.width = size.width;
-  s.height = size.height;
-  PresentParameters p = ScenePresentParameters(s);
-  p.windowed = true;
-  if (Failed(device()->Reset(p))) return false;
-  RestoreRenderStates(scene_.resources, frame_, static_cast<uint32_t>(size.width), static_cast<uint32_t>(size.height));
-  return true;
+void HackSaver::Resize(Size size) {
+  UpdateProjection(device(), frame_, static_cast<uint32_t>(size.width), static_cast<uint32_t>(size.height));
 }
 
 bool HackSaver::StopCalculation() {

@@ -31,8 +31,9 @@ class HackSaver {
   // Shutdown.
   bool InitScene(Direct3D* direct3d, Size size, ResourceSource& resources, int* error);
   FrameResult DrawFrame();
-  // The back buffer and the projection follow a window that changed its size.
-  bool Resize(Size size);
+  // The projection follows a window that changed its size; the device draws
+  // at its window's size of itself.
+  void Resize(Size size);
   Device* device() const { return scene_.resources.device; }
 
   // Stops the thread, then releases the scene, the device and the object.

@@ -9,6 +9,7 @@ list(APPEND SORVANE_CORE_SOURCES
 )
 # The xscreensaver hack's portable part, built natively only.
 list(APPEND SORVANE_NATIVE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/frame_rate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_saver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_target.cpp

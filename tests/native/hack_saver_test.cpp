@@ -1,12 +1,13 @@
 // The hack's saver ended at any step (before its scene, after a scene that
-// failed part-way, after some frames and size changes): the calculation
-// thread always stops, and the device, its resources and the object are all
-// released.
+// failed part-way, after some frames and a size change, which the picture's
+// shape follows): the calculation thread always stops, and the device, its
+// resources and the object are all released.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "device/d3d8_constants.h"
+#include "render/projection.h"
 #include "shell/hack_saver.h"
 #include "tests/native/scene_test_support.h"
 
@@ -14,11 +15,18 @@ namespace sorvane {
 
 namespace {
 
-std::vector<uint64_t> LastReset(const RecordingDevice& device) {
+// The projection matrix last set, as recorded.
+std::vector<uint64_t> LastProjection(const RecordingDevice& device) {
   for (auto call = device.calls().rbegin(); call != device.calls().rend(); ++call) {
-    if (call->name == "Reset") return call->args;
+    if (call->name == "SetTransform" && call->args[0] == D3DTS_PROJECTION) return call->args;
   }
   return {};
+}
+
+std::vector<uint64_t> Recorded(const Matrix& projection) {
+  RecordingDevice device;
+  device.SetTransform(D3DTS_PROJECTION, projection);
+  return device.calls().back().args;
 }
 
 }  // namespace
@@ -44,9 +52,9 @@ TEST(HackSaver, EndsCleanlyFromEveryStep) {
         EXPECT_EQ(built, source.refused.empty());
         for (int frame = 1; built && frame < steps * 3; ++frame) {
           if (frame == steps) {
-            // The back buffer follows the window, as a windowed one.
-            ASSERT_TRUE(saver.Resize({320, 200}));
-            EXPECT_EQ(LastReset(*direct3d.devices.back()), (std::vector<uint64_t>{320, 200, D3DFMT_X8R8G8B8, 1}));
+            // The picture keeps the window's shape: 320 : 200.
+            saver.Resize({320, 200});
+            EXPECT_EQ(LastProjection(*direct3d.devices.back()), Recorded(ScenePerspective(1.6f)));
           }
           EXPECT_NE(saver.DrawFrame(), FrameResult::DeviceLost);
         }
