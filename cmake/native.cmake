@@ -6,6 +6,8 @@ find_package(Threads REQUIRED)
 find_package(JPEG REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile vorbis ogg)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL EGL)
+find_package(X11 REQUIRED)
 
 set(SORVANE_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
 
@@ -20,6 +22,13 @@ add_library(sorvane_core_fast STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_NATIVE_SO
 target_include_directories(sorvane_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core_fast PRIVATE -O2)
 target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG PkgConfig::VORBISFILE)
+
+# The device on OpenGL, apart from the core: only what draws through it links GL.
+add_library(sorvane_gl STATIC ${SORVANE_GL_SOURCES})
+target_link_libraries(sorvane_gl PUBLIC sorvane_core OpenGL::OpenGL OpenGL::EGL X11::X11)
+add_library(sorvane_gl_fast STATIC ${SORVANE_GL_SOURCES})
+target_compile_options(sorvane_gl_fast PRIVATE -O2 -Wall -Wextra)
+target_link_libraries(sorvane_gl_fast PUBLIC sorvane_core_fast OpenGL::OpenGL OpenGL::EGL X11::X11)
 
 # The recording device and what else the tests, benchmarks and tools share:
 # test support, kept out of the product's library.
@@ -119,3 +128,4 @@ add_executable(call_stream ${CMAKE_SOURCE_DIR}/tools/call_stream/call_stream.cpp
 target_link_libraries(call_stream PRIVATE sorvane_test_support_fast)
 add_dependencies(call_stream generated_textures)
 target_compile_definitions(call_stream PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
+
