@@ -129,13 +129,20 @@ target_link_libraries(call_stream PRIVATE sorvane_test_support_fast)
 add_dependencies(call_stream generated_textures)
 target_compile_definitions(call_stream PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 
-# The device on OpenGL: its tests in an executable of their own, so the
-# native suite runs where there is no GL.
+# The device on OpenGL: its pixel, shader and whole-scene tests in an
+# executable of their own, so the native suite runs where there is no GL; and
+# the frame rate of the whole scene through it.
 file(GLOB SORVANE_GL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gl/*_test.cpp)
-add_executable(gl_tests ${SORVANE_GL_TESTS})
+add_executable(gl_tests ${SORVANE_GL_TESTS} ${CMAKE_SOURCE_DIR}/tests/support/gl_scene_run.cpp)
 target_link_libraries(gl_tests PRIVATE sorvane_gl GTest::gtest GTest::gtest_main)
 target_compile_definitions(gl_tests PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 add_dependencies(gl_tests generated_textures)
 add_test(NAME gl_tests COMMAND gl_tests)
 set_tests_properties(gl_tests PROPERTIES TIMEOUT 900)
 
+add_executable(gl_frame_rate ${CMAKE_SOURCE_DIR}/tools/gl_frame_rate/gl_frame_rate.cpp
+               ${CMAKE_SOURCE_DIR}/tests/support/gl_scene_run.cpp)
+target_link_libraries(gl_frame_rate PRIVATE sorvane_gl_fast)
+target_compile_options(gl_frame_rate PRIVATE -O2)
+target_compile_definitions(gl_frame_rate PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
+add_dependencies(gl_frame_rate generated_textures)
