@@ -146,3 +146,9 @@ target_link_libraries(gl_frame_rate PRIVATE sorvane_gl_fast)
 target_compile_options(gl_frame_rate PRIVATE -O2)
 target_compile_definitions(gl_frame_rate PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 add_dependencies(gl_frame_rate generated_textures)
+# The window test on a virtual display of its own; no Direct3D object where
+# EGL has no driver to offer.
+add_test(NAME gl_window_tests
+         COMMAND bash -c "source '${CMAKE_SOURCE_DIR}/tools/virtual-display.sh' && start_virtual_display && trap stop_virtual_display EXIT && '$<TARGET_FILE:gl_tests>' --gtest_filter='GlWindowTest.*'")
+add_test(NAME gl_without_egl COMMAND gl_tests --gtest_filter=GlWithoutEglTest.*)
+set_tests_properties(gl_without_egl PROPERTIES ENVIRONMENT "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent/egl_vendor.json")

@@ -45,9 +45,15 @@ void GlFrameBuffers::Present(bool toWindow) {
   if (width_ == 0) return;
   if (toWindow) {
     const auto w = static_cast<GLint>(width_), h = static_cast<GLint>(height_);
-    glBlitNamedFramebuffer(framebuffers_[drawn_], 0, 0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    // Bound, the window's framebuffer takes the window's present size first.
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffers_[drawn_]);
+    glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
   }
   drawn_ ^= 1;
+  // Away from the window's framebuffer until the next blit: GL reads the
+  // window's size whenever that framebuffer is bound and in use.
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffers_[drawn_]);
   shown_ = true;
 }
 
