@@ -152,3 +152,5 @@ add_test(NAME gl_window_tests
          COMMAND bash -c "source '${CMAKE_SOURCE_DIR}/tools/virtual-display.sh' && start_virtual_display && trap stop_virtual_display EXIT && '$<TARGET_FILE:gl_tests>' --gtest_filter='GlWindowTest.*'")
 add_test(NAME gl_without_egl COMMAND gl_tests --gtest_filter=GlWithoutEglTest.*)
 set_tests_properties(gl_without_egl PROPERTIES ENVIRONMENT "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent/egl_vendor.json")
+
+include(${CMAKE_SOURCE_DIR}/cmake/hack.cmake)

@@ -14,6 +14,15 @@ list(APPEND SORVANE_NATIVE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/hack_saver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_target.cpp
 )
+# The hack's X11, POSIX and file parts, in the hack alone.
+list(APPEND SORVANE_HACK_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/data_folder_posix.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/embedded_resources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hack_main_posix.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/png_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/stop_signal_posix.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x11_window_x11.cpp
+)
 list(APPEND SORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/saver_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup_win32.cpp

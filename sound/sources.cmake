@@ -5,6 +5,9 @@ list(APPEND SORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/recording_output.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound.cpp
 )
+list(APPEND SORVANE_HACK_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/pcm_out_alsa.cpp
+)
 list(APPEND SORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/sound_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wave_out_win32.cpp

@@ -14,6 +14,7 @@ packages=(
   libvorbis-dev libogg-dev pkgconf sox vorbis-tools libasound2:i386
   nsis fonts-wine
   libegl-dev libgl-dev libegl1 libegl-mesa0 libgl1-mesa-dri libx11-dev
+  libpng-dev libasound2-dev xscreensaver xscreensaver-gl
 )
 
 missing=()
