@@ -319,14 +319,15 @@ HResult GlDevice::ResourceManagerDiscardBytes(uint32_t) { return D3D_OK; }
 
 HResult GlDevice::LockVertexBuffer(VertexBuffer* buffer, uint32_t offset, uint32_t size, uint8_t** data,
                                    uint32_t flags) {
-  return buffer != nullptr ? LockGlBuffer(*Of(buffer), offset, size, flags, data) : D3DERR_INVALIDCALL;
+  return LockGlBuffer(Of(buffer), offset, size, flags, data);
 }
 
 HResult GlDevice::UnlockVertexBuffer(VertexBuffer* buffer) {
-  return buffer != nullptr ? UnlockGlBuffer(*Of(buffer)) : D3DERR_INVALIDCALL;
+  return UnlockGlBuffer(Of(buffer));
 }
 
 void GlDevice::ReleaseVertexBuffer(VertexBuffer* buffer) {
+  if (buffer == nullptr) return;
   // GL hands a deleted buffer's name out again: nothing may stay bound to it.
   if (Of(buffer) == stream_) stream_ = nullptr;
   arraysDirty_ = true;
@@ -335,11 +336,11 @@ void GlDevice::ReleaseVertexBuffer(VertexBuffer* buffer) {
 
 HResult GlDevice::LockIndexBuffer(IndexBuffer* buffer, uint32_t offset, uint32_t size, uint8_t** data,
                                   uint32_t flags) {
-  return buffer != nullptr ? LockGlBuffer(*Of(buffer), offset, size, flags, data) : D3DERR_INVALIDCALL;
+  return LockGlBuffer(Of(buffer), offset, size, flags, data);
 }
 
 HResult GlDevice::UnlockIndexBuffer(IndexBuffer* buffer) {
-  return buffer != nullptr ? UnlockGlBuffer(*Of(buffer)) : D3DERR_INVALIDCALL;
+  return UnlockGlBuffer(Of(buffer));
 }
 
 void GlDevice::ReleaseIndexBuffer(IndexBuffer* buffer) {
@@ -358,11 +359,11 @@ HResult GlDevice::CreateTexture(uint32_t width, uint32_t height, uint32_t levels
 }
 
 HResult GlDevice::LockTextureLevel(Texture* texture, uint32_t level, uint8_t** bits, int32_t* pitch) {
-  return texture != nullptr ? LockGlTextureLevel(*Of(texture), level, bits, pitch) : D3DERR_INVALIDCALL;
+  return LockGlTextureLevel(Of(texture), level, bits, pitch);
 }
 
 HResult GlDevice::UnlockTextureLevel(Texture* texture, uint32_t level) {
-  return texture != nullptr ? UnlockGlTextureLevel(*Of(texture), level) : D3DERR_INVALIDCALL;
+  return UnlockGlTextureLevel(Of(texture), level);
 }
 
 void GlDevice::ReleaseTexture(Texture* texture) {

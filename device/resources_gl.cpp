@@ -21,7 +21,9 @@ HResult CreateGlBuffer(uint32_t length, uint32_t usage, GlBuffer** buffer) {
   return D3D_OK;
 }
 
-HResult LockGlBuffer(GlBuffer& b, uint32_t offset, uint32_t size, uint32_t flags, uint8_t** data) {
+HResult LockGlBuffer(GlBuffer* buffer, uint32_t offset, uint32_t size, uint32_t flags, uint8_t** data) {
+  if (buffer == nullptr) return D3DERR_INVALIDCALL;
+  GlBuffer& b = *buffer;
   if (b.locked || offset >= b.length || size > b.length - offset) return D3DERR_INVALIDCALL;
   if (size == 0) size = b.length - offset;
   GLbitfield access = GL_MAP_WRITE_BIT;
@@ -34,10 +36,10 @@ HResult LockGlBuffer(GlBuffer& b, uint32_t offset, uint32_t size, uint32_t flags
   return D3D_OK;
 }
 
-HResult UnlockGlBuffer(GlBuffer& b) {
-  if (!b.locked) return D3DERR_INVALIDCALL;
-  b.locked = false;
-  glUnmapNamedBuffer(b.name);
+HResult UnlockGlBuffer(GlBuffer* b) {
+  if (b == nullptr || !b->locked) return D3DERR_INVALIDCALL;
+  b->locked = false;
+  glUnmapNamedBuffer(b->name);
   return D3D_OK;
 }
 
@@ -70,8 +72,9 @@ uint32_t LevelSize(uint32_t size, uint32_t level) { return std::max(size >> leve
 
 }  // namespace
 
-HResult LockGlTextureLevel(GlTexture& t, uint32_t level, uint8_t** bits, int32_t* pitch) {
-  if (level >= t.levels || t.lockedLevel >= 0) return D3DERR_INVALIDCALL;
+HResult LockGlTextureLevel(GlTexture* texture, uint32_t level, uint8_t** bits, int32_t* pitch) {
+  if (texture == nullptr || level >= texture->levels || texture->lockedLevel >= 0) return D3DERR_INVALIDCALL;
+  GlTexture& t = *texture;
   const uint32_t w = LevelSize(t.width, level), h = LevelSize(t.height, level);
   t.level.resize(size_t{w} * h * 4);
   t.lockedLevel = static_cast<int32_t>(level);
@@ -80,8 +83,9 @@ HResult LockGlTextureLevel(GlTexture& t, uint32_t level, uint8_t** bits, int32_t
   return D3D_OK;
 }
 
-HResult UnlockGlTextureLevel(GlTexture& t, uint32_t level) {
-  if (t.lockedLevel != static_cast<int32_t>(level)) return D3DERR_INVALIDCALL;
+HResult UnlockGlTextureLevel(GlTexture* texture, uint32_t level) {
+  if (texture == nullptr || texture->lockedLevel != static_cast<int32_t>(level)) return D3DERR_INVALIDCALL;
+  GlTexture& t = *texture;
   const uint32_t w = LevelSize(t.width, level), h = LevelSize(t.height, level);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
   // B, G, R, A in memory: 0xAARRGGBB words.

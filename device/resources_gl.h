@@ -19,9 +19,9 @@ struct GlBuffer {
 
 // Needs the device's context current, as do the other calls.
 HResult CreateGlBuffer(uint32_t length, uint32_t usage, GlBuffer** buffer);
-// size 0 locks from the offset to the end.
-HResult LockGlBuffer(GlBuffer& buffer, uint32_t offset, uint32_t size, uint32_t flags, uint8_t** data);
-HResult UnlockGlBuffer(GlBuffer& buffer);
+// size 0 locks from the offset to the end. A null buffer is refused.
+HResult LockGlBuffer(GlBuffer* buffer, uint32_t offset, uint32_t size, uint32_t flags, uint8_t** data);
+HResult UnlockGlBuffer(GlBuffer* buffer);
 void ReleaseGlBuffer(GlBuffer* buffer);
 
 struct GlTexture {
@@ -33,8 +33,8 @@ struct GlTexture {
 
 // A8R8G8B8 or X8R8G8B8 (whose alpha reads 1); levels 0 makes the whole chain.
 HResult CreateGlTexture(uint32_t width, uint32_t height, uint32_t levels, uint32_t format, GlTexture** texture);
-HResult LockGlTextureLevel(GlTexture& texture, uint32_t level, uint8_t** bits, int32_t* pitch);
-HResult UnlockGlTextureLevel(GlTexture& texture, uint32_t level);
+HResult LockGlTextureLevel(GlTexture* texture, uint32_t level, uint8_t** bits, int32_t* pitch);
+HResult UnlockGlTextureLevel(GlTexture* texture, uint32_t level);
 void ReleaseGlTexture(GlTexture* texture);
 
 }  // namespace sorvane

@@ -1,35 +1,18 @@
 // vs.1.1 tokens to ARB vertex program text, and the stream declaration.
 #include "device/shader_translation_gl.h"
 
+#include <cctype>
+
 #include "device/d3d8_constants.h"
+#include "device/shader_tokens.h"
 
 namespace sorvane {
 namespace {
 
-constexpr uint32_t kVersion11 = 0xFFFE0101;
-constexpr uint32_t kEndToken = 0x0000FFFF;
-constexpr uint32_t kCommentOpcode = 0xFFFE;
-constexpr uint32_t kParameterBit = 0x80000000;
+using namespace vs11;
+
 constexpr uint32_t kRelativeAddressBit = 0x2000;
-constexpr uint32_t kNegate = 1;
 constexpr int kMaxInstructions = 128;
-constexpr uint32_t kConstCount = 96;
-
-enum RegisterType : uint32_t { kTemp = 0, kInput = 1, kConst = 2, kRasterOut = 4, kColourOut = 5, kTexCoordOut = 6 };
-
-struct Opcode {
-  uint32_t token;
-  const char* name;
-  int sources;
-  bool scalar;  // reads one component of its source
-};
-
-constexpr uint32_t kM4x4 = 0x14;
-constexpr Opcode kOpcodes[] = {
-    {1, "MOV", 1, false}, {2, "ADD", 2, false}, {3, "SUB", 2, false}, {4, "MAD", 3, false},
-    {5, "MUL", 2, false}, {6, "RCP", 1, true},  {7, "RSQ", 1, true},  {8, "DP3", 2, false},
-    {9, "DP4", 2, false}, {kM4x4, "DP4", 2, false},
-};
 
 uint32_t RegisterTypeOf(uint32_t token) { return (token >> 28 & 7) | (token >> 8 & 0x18); }
 uint32_t RegisterNumber(uint32_t token) { return token & 0x7FF; }
@@ -39,7 +22,7 @@ class Translator {
   explicit Translator(std::string* out) : out_(*out) {}
 
   bool Run(const uint32_t* tokens) {
-    if (*tokens++ != kVersion11) return false;
+    if (*tokens++ != kVersionToken) return false;
     out_ = "!!ARBvp1.0\nTEMP r0, r1, r2, r3, r4, r5, r6, r7, r8, r9, r10, r11, oPos, oFog;\n";
     for (int instructions = 0;; ++instructions) {
       const uint32_t token = *tokens++;
@@ -69,12 +52,15 @@ class Translator {
     for (int i = 0; i < op->sources; ++i) src[i] = *tokens++;
     std::string dstText;
     if (!Destination(dst, &dstText)) return false;
+    // rcp and rsq read one component.
+    const bool scalar = op->token == kRcp || op->token == kRsq;
     std::string srcText[3];
     for (int i = 0; i < op->sources; ++i) {
-      if (!Source(src[i], op->scalar, 0, &srcText[i])) return false;
+      if (!Source(src[i], scalar, 0, &srcText[i])) return false;
     }
     if (op->token == kM4x4) return MatrixRows(dst, src[0], src[1], srcText[0]);
-    out_ += op->name;
+    // The other instructions are ARB's own, under the same names.
+    for (const char* c = op->name; *c != '\0'; ++c) out_ += static_cast<char>(std::toupper(*c));
     out_ += ' ' + dstText;
     for (int i = 0; i < op->sources; ++i) out_ += ", " + srcText[i];
     out_ += ";\n";
@@ -121,7 +107,7 @@ class Translator {
     }
     const uint32_t mask = p >> 16 & 0xF;
     if (mask == 0) return false;
-    if (mask != 0xF) {
+    if (mask != kFullMask) {
       *text += '.';
       for (int i = 0; i < 4; ++i) {
         if (mask & 1u << i) *text += "xyzw"[i];
@@ -133,8 +119,8 @@ class Translator {
   // `offset` adds to a constant's number (the rows of m4x4).
   static bool Source(uint32_t p, bool scalar, uint32_t offset, std::string* text) {
     if ((p & kParameterBit) == 0 || (p & kRelativeAddressBit) != 0) return false;
-    const uint32_t modifier = p >> 24 & 0xF;
-    if (modifier > kNegate) return false;
+    const uint32_t modifier = p & 0x0F000000;
+    if (modifier != 0 && modifier != kNegate) return false;
     const uint32_t n = RegisterNumber(p) + offset;
     *text = modifier == kNegate ? "-" : "";
     switch (RegisterTypeOf(p)) {
@@ -159,7 +145,7 @@ class Translator {
     if (scalar || replicated) {
       *text += '.';
       *text += "xyzw"[first];
-    } else if (swizzle != 0xE4) {
+    } else if (swizzle != kIdentitySwizzle) {
       *text += '.';
       for (int i = 0; i < 4; ++i) *text += "xyzw"[swizzle >> 2 * i & 3];
     }
