@@ -61,3 +61,24 @@ sea_in() {
   rm -f "$crop"
   is "$blue > $red + 0.2" && is "$sandRed > $red + 0.1"
 }
+
+# Runs the hack ($3 on) with its sound captured by ALSA's file plugin into $1
+# (a WAV file) until the capture holds 32 MB or $2 seconds have passed. The
+# plugin's null device takes the sound far faster than it plays, so the
+# capture is cut short by its size.
+run_captured() {
+  local wav=$1 pid end=$((SECONDS + $2))
+  shift 2
+  cat >"$wav.conf" <<EOC
+pcm.!default { type plug; slave { pcm "capfile"; format S16_LE; rate 44100; channels 2 } }
+pcm.capfile { type file; slave.pcm "null"; file "$wav"; format "wav" }
+EOC
+  ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$wav.conf" "$@" &
+  pid=$!
+  while [ $SECONDS -lt $end ] && [ "$(stat -c %s "$wav" 2>/dev/null || echo 0)" -lt 33554432 ]; do sleep 0.02; done
+  kill -TERM "$pid"
+  wait "$pid" || fail "$(basename "$wav"): the hack did not end cleanly"
+}
+
+# The loudest sample of a WAV file, 0 … 1.
+peak() { sox "$1" -n stat 2>&1 | awk '/^Maximum amplitude/ { print $3 }'; }

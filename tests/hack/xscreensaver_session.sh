@@ -3,8 +3,9 @@
 # ordinary user (it launches no hack as root), with the hack from the Debian
 # package in its programs list. The package holds the hack, its settings XML
 # and the two Ogg files where Debian's xscreensaver looks; the hack runs from
-# the unpacked package. `xscreensaver-command -activate` shows the sea,
-# `-deactivate` ends the hack within a second, and no process of it is left.
+# the unpacked package, where it finds its music. `xscreensaver-command
+# -activate` shows the sea, `-deactivate` ends the hack within a second, and no
+# process of it is left.
 set -euo pipefail
 hack=$1
 shots=$2
@@ -38,6 +39,10 @@ dpkg-deb -x "$deb" "$unpacked/root"
 installed="$unpacked/root/usr/libexec/xscreensaver/sorvane"
 
 own_display
+# Its music shows that the hack found the Ogg files in the package's data folder.
+run_captured "$unpacked/music.wav" 60 "$installed" --window --music
+is "$(peak "$unpacked/music.wav") > 0.05" || fail "no music from the installed hack"
+
 cat >"$home/.xscreensaver" <<EOF
 mode: one
 selected: 0
