@@ -2,6 +2,10 @@
 # device, the X window, the stop signals and ALSA; installed where Debian's
 # xscreensaver looks for hacks and their settings, and packaged as a .deb.
 enable_language(ASM)
+# Debian's xscreensaver finds hacks under /usr only: install there unless told otherwise.
+if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
+  set(CMAKE_INSTALL_PREFIX /usr CACHE PATH "Where cmake --install puts the hack" FORCE)
+endif()
 include(GNUInstallDirs)
 find_package(X11 REQUIRED)
 find_package(PNG REQUIRED)

@@ -10,6 +10,12 @@ helpers=()
 own_display() {
   start_virtual_display
   [ "$DISPLAY" != ":" ] || fail "no virtual display"
+  # A loaded machine may name the display before it takes clients.
+  for _ in $(seq 100); do
+    xwininfo -root >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "the virtual display $DISPLAY takes no clients"
 }
 
 end_session() {
