@@ -7,6 +7,7 @@
 #include "base/angles.h"
 #include "d3dx/matrix_math.h"
 #include "device/d3d8_constants.h"
+#include "device/float_state.h"
 
 namespace sorvane {
 
@@ -64,6 +65,40 @@ constexpr int kFlora1 = kFirstFloraClass;
 
 void SetRS(ObjectPass& p, uint32_t state, uint32_t value) { p.gpu.SetRenderState(state, value); }
 void SetTSS(ObjectPass& p, uint32_t stage, uint32_t type, uint32_t value) { p.gpu.SetStageState(stage, type, value); }
+
+// Depth-tested and written, fogged, seen from both sides; a faded object
+// blends with the source alpha.
+void SetSolidStates(ObjectPass& p) {
+  p.gpu.SetRenderStates({{D3DRS_ZENABLE, 1},
+                         {D3DRS_ZWRITEENABLE, 1},
+                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                         {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
+                         {D3DRS_CULLMODE, D3DCULL_NONE},
+                         {D3DRS_FOGENABLE, 1},
+                         {D3DRS_FOGCOLOR, p.resources.colours.clearColour},
+                         {D3DRS_FOGEND, FloatState(0.4f)}});
+}
+
+// A stage sampling its texture with the scene's linear filters.
+void SetLinearSampling(ObjectPass& p, uint32_t stage) {
+  p.gpu.SetStageStates({{stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MIPMAPLODBIAS, 0}});
+}
+
+// Stage 0's texture, its alpha from the texture and what came before it (a
+// fade puts the texture factor there); stage 1 without a texture.
+void SetTexturedStageZero(ObjectPass& p, uint32_t colourOp) {
+  p.gpu.SetStageStates({{0, D3DTSS_COLOROP, colourOp},
+                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                        {0, D3DTSS_ALPHAOP, D3DTOP_MODULATE},
+                        {0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_ALPHAARG2, D3DTA_CURRENT},
+                        {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                        {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+}
 
 // Calls f(array) for the array of the given class (not the bubbles).
 template <class F>
@@ -251,22 +286,21 @@ void DrawBubbles(ObjectPass& p, const TileObjects& objects) {
   const ObjectArray<CBubble>& bubbles = std::get<kBubbleClass>(objects);
   Device& device = p.gpu.device;
   VertexBuffer* batch = p.resources.bubbleBatch;
-  SetRS(p, D3DRS_ALPHATESTENABLE, 0);
-  SetRS(p, D3DRS_ALPHABLENDENABLE, 1);
-  SetRS(p, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  SetRS(p, D3DRS_DESTBLEND, D3DBLEND_ONE);
+  // Light added over the scene without depth, fogged: the bubble image,
+  // sharpened by a level bias of −1, modulated by the vertices' colour.
+  SetSolidStates(p);
+  p.gpu.SetRenderStates({{D3DRS_ALPHATESTENABLE, 0},
+                         {D3DRS_ALPHABLENDENABLE, 1},
+                         {D3DRS_DESTBLEND, D3DBLEND_ONE},
+                         {D3DRS_ZENABLE, 0},
+                         {D3DRS_ZWRITEENABLE, 0}});
   device.SetTexture(1, nullptr);
   device.SetTexture(0, p.resources.textures[kBubbleTexture]);
+  SetTexturedStageZero(p, D3DTOP_MODULATE);
+  SetLinearSampling(p, 0);
   const uint32_t minusOne = 0xBF800000u;  // −1.0f
   SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, minusOne);
   SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, minusOne);
-  SetRS(p, D3DRS_ZENABLE, 0);
-  SetRS(p, D3DRS_ZWRITEENABLE, 0);
-  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  SetTSS(p, 0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-  SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
-  SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
-  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
   device.SetStreamSource(0, batch, sizeof(ColourVertex));
   device.SetVertexShader(kColourVertexFvf);
   BubbleQuad quad = p.frame.bubbleQuad;
@@ -300,16 +334,19 @@ void DrawBubbles(ObjectPass& p, const TileObjects& objects) {
   SetRS(p, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
 }
 
+// The plants: their tuft images alpha-tested above 160, without the caustic
+// frame, swayed by the shader when the device took it.
 void SetPlantStates(ObjectPass& p) {
   Device& device = p.gpu.device;
   const FrameState& f = p.frame;
   device.SetTexture(1, nullptr);
-  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  SetTSS(p, 0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-  SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
-  SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
-  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  SetRS(p, D3DRS_CULLMODE, D3DCULL_NONE);
+  SetSolidStates(p);
+  p.gpu.SetRenderStates({{D3DRS_ALPHABLENDENABLE, 0},
+                         {D3DRS_ALPHATESTENABLE, 1},
+                         {D3DRS_ALPHAREF, 160},
+                         {D3DRS_ALPHAFUNC, D3DCMP_GREATER}});
+  SetTexturedStageZero(p, D3DTOP_MODULATE);
+  SetLinearSampling(p, 0);
   if (p.resources.shaderReady) {
     const Matrix viewProjection = MatrixTranspose(MatrixMultiply(MatrixMultiply(f.world, f.view), f.projection));
     device.SetVertexShaderConstant(0, &viewProjection, 4);
@@ -320,6 +357,24 @@ void SetPlantStates(ObjectPass& p) {
     device.SetVertexShader(p.resources.shaderHandle);
   }
   SetSway(p, 0.12f);
+}
+
+// The stones, columns, bricks, walls and the corals drawn before the alpha
+// test: their texture as it is, lit by the caustic frame on stage 1, opaque
+// unless faded.
+void SetObjectStates(ObjectPass& p) {
+  SetSolidStates(p);
+  p.gpu.SetRenderStates({{D3DRS_ALPHABLENDENABLE, 0}, {D3DRS_ALPHATESTENABLE, 0}});
+  p.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
+                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_ALPHAARG2, D3DTA_CURRENT},
+                        {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                        {1, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {1, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                        {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+  SetLinearSampling(p, 0);
+  SetLinearSampling(p, 1);
 }
 
 }  // namespace
@@ -357,7 +412,7 @@ BubbleQuad BubbleQuadFacing(const Matrix& viewCopy) {
 void DrawTileObjects(ObjectPass& p, const TileObjects& objects) {
   Device& device = p.gpu.device;
   device.SetTexture(1, p.resources.textures[kFirstCausticTexture + p.frame.causticFrame]);
-  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+  SetObjectStates(p);
   device.SetVertexShader(kSceneryVertexFvf);
 
   DrawGroup(p, objects, {S(1), S(2)}, false);
