@@ -23,14 +23,14 @@ struct SurfaceWave {
   float phase;
 };
 
-// Ripples of 8 to 11 crests per tile from all sides, about as wide as the
+// Ripples of 9 to 12 crests per tile from all sides, about as wide as the
 // cells they draw, over two long gentle swells that bend the net so that no
 // two cells are alike. Each ripple's height gives it about the same curvature,
 // enough to nearly focus at the ground on its own; together they cross into
 // cusps. Some go round twice per loop, so the net changes shape as it drifts.
 constexpr SurfaceWave kWaves[] = {
-    {8, 3, 0.00118f, 1, 0.0f},   {-3, 8, 0.00112f, 2, 1.9f},  {-7, -5, 0.00105f, 1, 4.1f}, {5, -7, 0.00110f, 2, 2.7f},
-    {10, -2, 0.00062f, 2, 5.3f}, {-1, 11, 0.00050f, 2, 0.8f}, {3, 4, 0.0030f, 1, 3.6f},   {-4, 2, 0.0026f, 1, 5.9f},
+    {9, 3, 0.00094f, 1, 0.0f},    {-3, 9, 0.00090f, 2, 1.9f},  {-8, -5, 0.00084f, 1, 4.1f}, {6, -8, 0.00086f, 2, 2.7f},
+    {11, -3, 0.00050f, 2, 5.3f},  {-2, 12, 0.00042f, 2, 0.8f}, {3, 5, 0.0024f, 1, 3.6f},   {-5, 2, 0.0022f, 1, 5.9f},
 };
 
 // The surface's slope (dh/dx, dh/dy) at (x, y) in tile units.

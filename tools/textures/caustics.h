@@ -16,9 +16,9 @@ struct CausticParams {
   float refractiveIndex = 1.33f;
   // Tone mapping of the gathered light (1 = the mean): the ground's level
   // rises as 1 − e^(−exposure × light^contrast).
-  float exposure = 0.42f;
-  float contrast = 2.0f;
-  uint32_t darkColour = 0x42606e;
+  float exposure = 0.33f;
+  float contrast = 2.5f;
+  uint32_t darkColour = 0x4a6a78;
   uint32_t brightColour = 0xfffff2;
 };
 
