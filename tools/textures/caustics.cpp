@@ -19,7 +19,7 @@ constexpr float kTwoPi = 6.28318530718f;
 struct SurfaceWave {
   int kx, ky;         // whole cycles across the tile along x and y
   float height;       // amplitude, in tile widths
-  int cyclesPerLoop;  // whole cycles in time over the 32 frames
+  int cyclesPerLoop;  // whole cycles in time over the loop
   float phase;
 };
 
