@@ -40,21 +40,27 @@ constexpr ClassDraw Coral(int mesh, float offset, float radius) {
 // In class order (see TileObjects); entry 0, the bubbles, is drawn apart.
 constexpr std::array<ClassDraw, kObjectClassCount> kClassDraw = {{
     {-1, -1, 0, 0, false, Transform::Translate},
-    Stone(0, 0.004f, 0.008f), Stone(1, 0.004f, 0.008f), Stone(2, 0.005f, 0.011f), Stone(3, 0.0035f, 0.007f),
-    Stone(4, 0.0035f, 0.007f), Stone(5, 0.0035f, 0.007f), Stone(6, 0.004f, 0.008f), Stone(7, 0.002f, 0.004f),
-    Stone(8, 0.002f, 0.004f), Stone(9, 0.0025f, 0.005f), Stone(10, 0.0021f, 0.0042f),
-    {11, -1, 0.02f, 0.04f, true, Transform::Leaning}, {12, -1, 0.0f, 0.04f, true, Transform::Lying},
-    {13, -1, 0.02f, 0.04f, true, Transform::Leaning},
-    Plant(29), Plant(30), Plant(31, 32), Plant(33, 34), Plant(35, 36), Plant(37, 38), Plant(39, 40), Plant(41),
-    Plant(42), Plant(43), Plant(44), Plant(45), Plant(46), Plant(47),
-    Wall(19, 0.035f, 0.07f), Wall(20, 0.045f, 0.09f), Wall(21, 0.05f, 0.1f), Wall(22, 0.04f, 0.08f),
-    Wall(23, 0.02f, 0.04f), Wall(24, 0.04f, 0.08f), Wall(25, 0.0f, 0.77f), Wall(26, 0.04f, 0.08f),
-    Wall(27, 0.03f, 0.06f), Wall(28, 0.025f, 0.05f),
-    {14, -1, 0.007f, 0.014f, false, Transform::TurnRadians}, {15, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
-    {16, -1, 0.006f, 0.012f, false, Transform::TurnRadians}, {17, -1, 0.0f, 0.012f, false, Transform::Tipped},
-    {18, -1, 0.0f, 0.012f, false, Transform::Tipped},
-    Coral(48, 0.015f, 0.03f), Coral(50, 0.015f, 0.04f), Coral(52, 0.015f, 0.03f), Coral(54, 0.015f, 0.03f),
-    Coral(56, 0.02f, 0.04f), Coral(58, 0.025f, 0.05f), Coral(60, 0.03f, 0.06f),
+    Stone(kMeshStone1, 0.004f, 0.008f), Stone(kMeshStone2, 0.004f, 0.008f), Stone(kMeshStone3, 0.005f, 0.011f),
+    Stone(kMeshStone4, 0.0035f, 0.007f), Stone(kMeshStone5, 0.0035f, 0.007f), Stone(kMeshStone6, 0.0035f, 0.007f),
+    Stone(kMeshStone7, 0.004f, 0.008f), Stone(kMeshStone8, 0.002f, 0.004f), Stone(kMeshStone9, 0.002f, 0.004f),
+    Stone(kMeshStone10, 0.0025f, 0.005f), Stone(kMeshStone11, 0.0021f, 0.0042f),
+    {kMeshColumn1, -1, 0.02f, 0.04f, true, Transform::Leaning}, {kMeshColumn2, -1, 0.0f, 0.04f, true, Transform::Lying},
+    {kMeshColumn3, -1, 0.02f, 0.04f, true, Transform::Leaning},
+    Plant(kMeshFlora1), Plant(kMeshFlora2), Plant(kMeshFlora3, kMeshFlora3Far), Plant(kMeshFlora4, kMeshFlora4Far),
+    Plant(kMeshFlora5, kMeshFlora5Far), Plant(kMeshFlora6, kMeshFlora6Far), Plant(kMeshFlora7, kMeshFlora7Far),
+    Plant(kMeshFlora8), Plant(kMeshFlora9), Plant(kMeshFlora10), Plant(kMeshFlora11), Plant(kMeshFlora12),
+    Plant(kMeshFlora13), Plant(kMeshFlora14),
+    Wall(kMeshWall1, 0.035f, 0.07f), Wall(kMeshWall2, 0.045f, 0.09f), Wall(kMeshWall3, 0.05f, 0.1f),
+    Wall(kMeshWall4, 0.04f, 0.08f), Wall(kMeshWall5, 0.02f, 0.04f), Wall(kMeshWall6, 0.04f, 0.08f),
+    Wall(kMeshWall7, 0.0f, 0.77f), Wall(kMeshWall8, 0.04f, 0.08f), Wall(kMeshWall9, 0.03f, 0.06f),
+    Wall(kMeshWall10, 0.025f, 0.05f),
+    {kMeshBrick1, -1, 0.007f, 0.014f, false, Transform::TurnRadians},
+    {kMeshBrick2, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
+    {kMeshBrick3, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
+    {kMeshBrick4, -1, 0.0f, 0.012f, false, Transform::Tipped}, {kMeshBrick5, -1, 0.0f, 0.012f, false, Transform::Tipped},
+    Coral(kMeshCoral1Base, 0.015f, 0.03f), Coral(kMeshCoral2Base, 0.015f, 0.04f), Coral(kMeshCoral3Base, 0.015f, 0.03f),
+    Coral(kMeshCoral4Base, 0.015f, 0.03f), Coral(kMeshCoral5Base, 0.02f, 0.04f), Coral(kMeshCoral6Base, 0.025f, 0.05f),
+    Coral(kMeshCoral7Base, 0.03f, 0.06f),
 }};
 
 constexpr int S(int n) { return kFirstStoneClass + n - 1; }
@@ -215,7 +221,7 @@ void DrawSingleMeshClass(ObjectPass& p, const TileObjects& objects, int objectCl
   const ClassDraw& c = kClassDraw[objectClass];
   WithClass(objects, objectClass, [&](auto& array) {
     if (array.count == 0) return;
-    const bool filtersOff = c.mesh == 20 || c.mesh == 25;  // CWall2, CWall7
+    const bool filtersOff = c.mesh == kMeshWall2 || c.mesh == kMeshWall7;
     if (filtersOff) {
       for (uint32_t type : {D3DTSS_MAGFILTER, D3DTSS_MINFILTER, D3DTSS_MIPFILTER}) SetTSS(p, 0, type, 0);
     }
