@@ -32,7 +32,8 @@ target_link_libraries(sorvane_gl_fast PUBLIC sorvane_core_fast OpenGL::OpenGL Op
 
 # The recording device and what else the tests, benchmarks and tools share:
 # test support, kept out of the product's library.
-add_library(sorvane_test_support STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp)
+add_library(sorvane_test_support STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp
+            ${CMAKE_SOURCE_DIR}/tests/support/pass_states.cpp)
 target_link_libraries(sorvane_test_support PUBLIC sorvane_core)
 add_library(sorvane_test_support_fast STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp)
 target_compile_options(sorvane_test_support_fast PRIVATE -O2)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/angles.h"
 #include "d3dx/matrix_math.h"
 #include "render/fish_bend.h"
 #include "device/d3d8_constants.h"
@@ -29,7 +30,7 @@ class FishPass {
     MatrixStack& stack = t_.matrixStack;
     stack.Push();
     stack.Translate(f.x, GroundHeight(view_.heightGrid, f.x, f.z) + f.y, f.z);
-    stack.MultMatrixLocal(MatrixRotationY(f.heading * -3.14f / 180.0f));
+    stack.MultMatrixLocal(MatrixRotationY(-Radians(f.heading)));
     draw.world = stack.Top();
     stack.Pop();
 

@@ -73,6 +73,29 @@ void SetStageFilters(Frame& s, uint32_t stage, uint32_t filter) {
 
 Texture* CausticTexture(const Frame& s) { return s.r.textures[kFirstCausticTexture + s.f.causticFrame]; }
 
+// A stage that modulates colour and alpha: its texture with what came before.
+void SetModulatingStage(Frame& s, uint32_t stage) {
+  s.gpu.SetStageStates({{stage, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                        {stage, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {stage, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                        {stage, D3DTSS_ALPHAOP, D3DTOP_MODULATE},
+                        {stage, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
+                        {stage, D3DTSS_ALPHAARG2, D3DTA_CURRENT}});
+}
+
+void SetModulatingStages(Frame& s) {
+  SetModulatingStage(s, 0);
+  SetModulatingStage(s, 1);
+}
+
+// A stage that samples its texture with the scene's linear filters.
+void SetLinearSampling(Frame& s, uint32_t stage) {
+  s.gpu.SetStageStates({{stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MIPMAPLODBIAS, 0}});
+}
+
 // Push, translate, set as the world, draw, pop.
 void DrawTranslated(Frame& s, float x, float y, float z, uint32_t type, uint32_t count) {
   s.f.matrixStack.Push();
@@ -165,19 +188,35 @@ void DrawSurfaceLayer(Frame& s, float ceilingY) {
   }
 }
 
-// The water surface seen from below, in two layers with the caustic frame.
+// The surface: the caustic frame as it is, with the vertices' alpha, without
+// depth, fogged toward the surface colour. Stage 1 has no texture; its
+// operations are the rest of the scene's.
+void SetCeilingStates(Frame& s) {
+  s.gpu.SetRenderStates({{D3DRS_ZENABLE, 0},
+                         {D3DRS_ZWRITEENABLE, 0},
+                         {D3DRS_ALPHABLENDENABLE, 0},
+                         {D3DRS_ALPHATESTENABLE, 0},
+                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                         {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
+                         {D3DRS_CULLMODE, D3DCULL_CW},
+                         {D3DRS_FOGENABLE, 1},
+                         {D3DRS_FOGCOLOR, s.r.colours.surfaceColour}});
+  s.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
+                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+  SetModulatingStage(s, 1);
+  SetLinearSampling(s, 0);
+}
+
+// The water surface seen from below, in two layers with the caustic frame,
+// the second blended over the first.
 bool DrawCeiling(Frame& s, const Camera& camera) {
   Device& d = s.gpu.device;
   d.SetTexture(1, nullptr);
   d.SetTexture(0, CausticTexture(s));
-  SetTSS(s, 0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-  SetTSS(s, 0, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
+  SetCeilingStates(s);
   const float ceilingY = camera.eyeY + kCeilingHeight;
-  SetRS(s, D3DRS_ZENABLE, 0);
-  SetRS(s, D3DRS_ZWRITEENABLE, 0);
-  SetRS(s, D3DRS_ALPHABLENDENABLE, 0);
   d.SetVertexShader(kColourVertexFvf);
-  SetRS(s, D3DRS_FOGCOLOR, s.r.colours.surfaceColour);
   if (!WriteSurfaceQuad(s, 0x8C, 5.0f)) return false;
   SetRS(s, D3DRS_FOGEND, FloatState(0.7f));
   ApplyFarProjection(d, s.f);
@@ -191,6 +230,23 @@ bool DrawCeiling(Frame& s, const Camera& camera) {
   return true;
 }
 
+// The backdrop's colours blended over the ceiling, without depth or fog; the
+// stages are the ceiling's, with no textures.
+void SetBackdropStates(Frame& s) {
+  s.gpu.SetRenderStates({{D3DRS_ZENABLE, 0},
+                         {D3DRS_ZWRITEENABLE, 0},
+                         {D3DRS_ALPHABLENDENABLE, 1},
+                         {D3DRS_ALPHATESTENABLE, 0},
+                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                         {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
+                         {D3DRS_CULLMODE, D3DCULL_NONE},
+                         {D3DRS_FOGENABLE, 0}});
+  s.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
+                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+  SetModulatingStage(s, 1);
+}
+
 // Fixed on the screen: the view has no turn and the same offset as the world.
 void DrawBackdrop(Frame& s) {
   Device& d = s.gpu.device;
@@ -201,23 +257,38 @@ void DrawBackdrop(Frame& s) {
   d.SetTexture(1, nullptr);
   d.SetStreamSource(0, s.r.backdrop, sizeof(BackdropVertex));
   d.SetVertexShader(kBackdropVertexFvf);
-  SetRS(s, D3DRS_CULLMODE, D3DCULL_NONE);
+  SetBackdropStates(s);
   DrawTranslated(s, x, 0.0f, z, D3DPT_TRIANGLELIST, 6);
+}
+
+// The sand as it is, lit by the caustic frame on stage 1: opaque, fogged,
+// depth-tested, back faces culled.
+void SetSeabedStates(Frame& s) {
+  s.gpu.SetRenderStates({{D3DRS_CULLMODE, D3DCULL_CW},
+                         {D3DRS_FOGCOLOR, s.r.colours.clearColour},
+                         {D3DRS_ALPHABLENDENABLE, 0},
+                         {D3DRS_FOGENABLE, 1},
+                         {D3DRS_ZENABLE, 1},
+                         {D3DRS_ZWRITEENABLE, 1},
+                         {D3DRS_ALPHATESTENABLE, 0},
+                         {D3DRS_FOGEND, FloatState(0.4f)}});
+  s.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
+                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                        {1, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {1, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                        {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+  SetLinearSampling(s, 0);
+  SetLinearSampling(s, 1);
 }
 
 void DrawSeabed(Frame& s, const Camera& camera, const VisibleTiles& visible) {
   Device& d = s.gpu.device;
   ApplySceneProjection(d, s.f);
-  SetRS(s, D3DRS_CULLMODE, D3DCULL_CW);
-  SetRS(s, D3DRS_FOGCOLOR, s.r.colours.clearColour);
-  SetRS(s, D3DRS_ALPHABLENDENABLE, 0);
-  SetRS(s, D3DRS_FOGENABLE, 1);
-  SetRS(s, D3DRS_ZENABLE, 1);
-  SetRS(s, D3DRS_ZWRITEENABLE, 1);
+  SetSeabedStates(s);
   SetView(s, camera.view);
   d.SetTexture(0, s.r.textures[kSandTexture]);
   d.SetTexture(1, CausticTexture(s));
-  SetTSS(s, 1, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
   d.SetVertexShader(kSceneryVertexFvf);
   d.SetIndices(s.r.seabedIndexBuffer, 0);
   const SeabedTile& centre = s.w.tiles[camera.tile];
@@ -253,15 +324,28 @@ void RiseBubbles(Frame& s, const Camera& camera, const VisibleTiles& visible) {
   }
 }
 
-// Blending on with point-sampled, alpha-modulated skins.
+// The fish: their skins unfiltered, modulated by the vertices' colour and
+// fade, the caustic frame on stage 1; blended, fogged and depth-tested, seen
+// from both sides. A fish close by turns the blending off and the alpha test
+// on for itself.
 void SetFishStates(Frame& s) {
-  SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
+  s.gpu.SetRenderStates({{D3DRS_ZENABLE, 1},
+                         {D3DRS_ZWRITEENABLE, 1},
+                         {D3DRS_ALPHABLENDENABLE, 1},
+                         {D3DRS_ALPHATESTENABLE, 0},
+                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                         {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
+                         {D3DRS_CULLMODE, D3DCULL_NONE},
+                         {D3DRS_FOGENABLE, 1},
+                         {D3DRS_FOGCOLOR, s.r.colours.clearColour},
+                         {D3DRS_FOGEND, FloatState(0.4f)}});
   SetStageFilters(s, 0, D3DTEXF_POINT);
-  SetTSS(s, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+  SetModulatingStages(s);
   s.gpu.device.SetTexture(1, CausticTexture(s));
-  SetTSS(s, 1, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+  SetLinearSampling(s, 1);
   SetStageFilters(s, 0, D3DTEXF_NONE);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_NONE);
+  SetTSS(s, 0, D3DTSS_MIPMAPLODBIAS, 0);
 }
 
 FishView ViewOfFish(const Frame& s, std::array<FishViewPlane, 6>& planes) {
@@ -300,20 +384,29 @@ void AdvanceShimmer(FrameState& f) {
   if (++f.shimmerFrame > kShimmerFrames - 1) f.shimmerFrame = 0;
 }
 
+// The overlays over everything: no depth, no fog, blended. Stage 1 has no
+// texture.
+void SetOverlayStates(Frame& s, uint32_t destBlend) {
+  s.gpu.SetRenderStates({{D3DRS_ZENABLE, 0},
+                         {D3DRS_ALPHABLENDENABLE, 1},
+                         {D3DRS_ALPHATESTENABLE, 0},
+                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                         {D3DRS_DESTBLEND, destBlend},
+                         {D3DRS_CULLMODE, D3DCULL_NONE},
+                         {D3DRS_FOGENABLE, 0}});
+  SetModulatingStages(s);
+  SetLinearSampling(s, 0);
+}
+
 // Additive shimmer over the whole screen, its texture repeated 32 × 24 times.
 bool DrawShimmer(Frame& s) {
   Device& d = s.gpu.device;
   SetView(s, MatrixLookAtLH({0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f}));
   d.SetTexture(1, nullptr);
-  SetTSS(s, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  SetStageFilters(s, 0, D3DTEXF_LINEAR);
-  SetRS(s, D3DRS_ZENABLE, 0);
-  SetRS(s, D3DRS_FOGENABLE, 0);
+  SetOverlayStates(s, D3DBLEND_ONE);
   d.SetVertexShader(kColourVertexFvf);
   ApplyFarProjection(d, s.f);
   d.SetTexture(0, s.r.textures[kFirstShimmerTexture + s.f.shimmerFrame]);
-  SetRS(s, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  SetRS(s, D3DRS_DESTBLEND, D3DBLEND_ONE);
   uint8_t* data = nullptr;
   if (Failed(d.LockVertexBuffer(s.r.shimmerQuad, 0, 0, &data, D3DLOCK_DISCARD))) return false;
   constexpr uint32_t c = 0x10FFFFFF;
@@ -336,7 +429,7 @@ bool DrawShimmer(Frame& s) {
 bool DrawFade(Frame& s) {
   if (s.f.fadeLevel <= 0.0f) return true;
   Device& d = s.gpu.device;
-  SetRS(s, D3DRS_ALPHABLENDENABLE, 1);
+  SetOverlayStates(s, D3DBLEND_INVSRCALPHA);
   d.SetTexture(0, nullptr);
   uint8_t* data = nullptr;
   if (Failed(d.LockVertexBuffer(s.r.shimmerQuad, 0, 0, &data, D3DLOCK_DISCARD))) return false;

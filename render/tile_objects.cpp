@@ -7,6 +7,7 @@
 #include "base/angles.h"
 #include "d3dx/matrix_math.h"
 #include "device/d3d8_constants.h"
+#include "device/float_state.h"
 
 namespace sorvane {
 
@@ -39,21 +40,27 @@ constexpr ClassDraw Coral(int mesh, float offset, float radius) {
 // In class order (see TileObjects); entry 0, the bubbles, is drawn apart.
 constexpr std::array<ClassDraw, kObjectClassCount> kClassDraw = {{
     {-1, -1, 0, 0, false, Transform::Translate},
-    Stone(0, 0.004f, 0.008f), Stone(1, 0.004f, 0.008f), Stone(2, 0.005f, 0.011f), Stone(3, 0.0035f, 0.007f),
-    Stone(4, 0.0035f, 0.007f), Stone(5, 0.0035f, 0.007f), Stone(6, 0.004f, 0.008f), Stone(7, 0.002f, 0.004f),
-    Stone(8, 0.002f, 0.004f), Stone(9, 0.0025f, 0.005f), Stone(10, 0.0021f, 0.0042f),
-    {11, -1, 0.02f, 0.04f, true, Transform::Leaning}, {12, -1, 0.0f, 0.04f, true, Transform::Lying},
-    {13, -1, 0.02f, 0.04f, true, Transform::Leaning},
-    Plant(29), Plant(30), Plant(31, 32), Plant(33, 34), Plant(35, 36), Plant(37, 38), Plant(39, 40), Plant(41),
-    Plant(42), Plant(43), Plant(44), Plant(45), Plant(46), Plant(47),
-    Wall(19, 0.035f, 0.07f), Wall(20, 0.045f, 0.09f), Wall(21, 0.05f, 0.1f), Wall(22, 0.04f, 0.08f),
-    Wall(23, 0.02f, 0.04f), Wall(24, 0.04f, 0.08f), Wall(25, 0.0f, 0.77f), Wall(26, 0.04f, 0.08f),
-    Wall(27, 0.03f, 0.06f), Wall(28, 0.025f, 0.05f),
-    {14, -1, 0.007f, 0.014f, false, Transform::TurnRadians}, {15, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
-    {16, -1, 0.006f, 0.012f, false, Transform::TurnRadians}, {17, -1, 0.0f, 0.012f, false, Transform::Tipped},
-    {18, -1, 0.0f, 0.012f, false, Transform::Tipped},
-    Coral(48, 0.015f, 0.03f), Coral(50, 0.015f, 0.04f), Coral(52, 0.015f, 0.03f), Coral(54, 0.015f, 0.03f),
-    Coral(56, 0.02f, 0.04f), Coral(58, 0.025f, 0.05f), Coral(60, 0.03f, 0.06f),
+    Stone(kMeshStone1, 0.004f, 0.008f), Stone(kMeshStone2, 0.004f, 0.008f), Stone(kMeshStone3, 0.005f, 0.011f),
+    Stone(kMeshStone4, 0.0035f, 0.007f), Stone(kMeshStone5, 0.0035f, 0.007f), Stone(kMeshStone6, 0.0035f, 0.007f),
+    Stone(kMeshStone7, 0.004f, 0.008f), Stone(kMeshStone8, 0.002f, 0.004f), Stone(kMeshStone9, 0.002f, 0.004f),
+    Stone(kMeshStone10, 0.0025f, 0.005f), Stone(kMeshStone11, 0.0021f, 0.0042f),
+    {kMeshColumn1, -1, 0.02f, 0.04f, true, Transform::Leaning}, {kMeshColumn2, -1, 0.0f, 0.04f, true, Transform::Lying},
+    {kMeshColumn3, -1, 0.02f, 0.04f, true, Transform::Leaning},
+    Plant(kMeshFlora1), Plant(kMeshFlora2), Plant(kMeshFlora3, kMeshFlora3Far), Plant(kMeshFlora4, kMeshFlora4Far),
+    Plant(kMeshFlora5, kMeshFlora5Far), Plant(kMeshFlora6, kMeshFlora6Far), Plant(kMeshFlora7, kMeshFlora7Far),
+    Plant(kMeshFlora8), Plant(kMeshFlora9), Plant(kMeshFlora10), Plant(kMeshFlora11), Plant(kMeshFlora12),
+    Plant(kMeshFlora13), Plant(kMeshFlora14),
+    Wall(kMeshWall1, 0.035f, 0.07f), Wall(kMeshWall2, 0.045f, 0.09f), Wall(kMeshWall3, 0.05f, 0.1f),
+    Wall(kMeshWall4, 0.04f, 0.08f), Wall(kMeshWall5, 0.02f, 0.04f), Wall(kMeshWall6, 0.04f, 0.08f),
+    Wall(kMeshWall7, 0.0f, 0.77f), Wall(kMeshWall8, 0.04f, 0.08f), Wall(kMeshWall9, 0.03f, 0.06f),
+    Wall(kMeshWall10, 0.025f, 0.05f),
+    {kMeshBrick1, -1, 0.007f, 0.014f, false, Transform::TurnRadians},
+    {kMeshBrick2, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
+    {kMeshBrick3, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
+    {kMeshBrick4, -1, 0.0f, 0.012f, false, Transform::Tipped}, {kMeshBrick5, -1, 0.0f, 0.012f, false, Transform::Tipped},
+    Coral(kMeshCoral1Base, 0.015f, 0.03f), Coral(kMeshCoral2Base, 0.015f, 0.04f), Coral(kMeshCoral3Base, 0.015f, 0.03f),
+    Coral(kMeshCoral4Base, 0.015f, 0.03f), Coral(kMeshCoral5Base, 0.02f, 0.04f), Coral(kMeshCoral6Base, 0.025f, 0.05f),
+    Coral(kMeshCoral7Base, 0.03f, 0.06f),
 }};
 
 constexpr int S(int n) { return kFirstStoneClass + n - 1; }
@@ -64,6 +71,40 @@ constexpr int kFlora1 = kFirstFloraClass;
 
 void SetRS(ObjectPass& p, uint32_t state, uint32_t value) { p.gpu.SetRenderState(state, value); }
 void SetTSS(ObjectPass& p, uint32_t stage, uint32_t type, uint32_t value) { p.gpu.SetStageState(stage, type, value); }
+
+// Depth-tested and written, fogged, seen from both sides; a faded object
+// blends with the source alpha.
+void SetSolidStates(ObjectPass& p) {
+  p.gpu.SetRenderStates({{D3DRS_ZENABLE, 1},
+                         {D3DRS_ZWRITEENABLE, 1},
+                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                         {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
+                         {D3DRS_CULLMODE, D3DCULL_NONE},
+                         {D3DRS_FOGENABLE, 1},
+                         {D3DRS_FOGCOLOR, p.resources.colours.clearColour},
+                         {D3DRS_FOGEND, FloatState(0.4f)}});
+}
+
+// A stage sampling its texture with the scene's linear filters.
+void SetLinearSampling(ObjectPass& p, uint32_t stage) {
+  p.gpu.SetStageStates({{stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR},
+                        {stage, D3DTSS_MIPMAPLODBIAS, 0}});
+}
+
+// Stage 0's texture, its alpha from the texture and what came before it (a
+// fade puts the texture factor there); stage 1 without a texture.
+void SetTexturedStageZero(ObjectPass& p, uint32_t colourOp) {
+  p.gpu.SetStageStates({{0, D3DTSS_COLOROP, colourOp},
+                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                        {0, D3DTSS_ALPHAOP, D3DTOP_MODULATE},
+                        {0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_ALPHAARG2, D3DTA_CURRENT},
+                        {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                        {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+}
 
 // Calls f(array) for the array of the given class (not the bubbles).
 template <class F>
@@ -180,7 +221,7 @@ void DrawSingleMeshClass(ObjectPass& p, const TileObjects& objects, int objectCl
   const ClassDraw& c = kClassDraw[objectClass];
   WithClass(objects, objectClass, [&](auto& array) {
     if (array.count == 0) return;
-    const bool filtersOff = c.mesh == 20 || c.mesh == 25;  // CWall2, CWall7
+    const bool filtersOff = c.mesh == kMeshWall2 || c.mesh == kMeshWall7;
     if (filtersOff) {
       for (uint32_t type : {D3DTSS_MAGFILTER, D3DTSS_MINFILTER, D3DTSS_MIPFILTER}) SetTSS(p, 0, type, 0);
     }
@@ -251,22 +292,21 @@ void DrawBubbles(ObjectPass& p, const TileObjects& objects) {
   const ObjectArray<CBubble>& bubbles = std::get<kBubbleClass>(objects);
   Device& device = p.gpu.device;
   VertexBuffer* batch = p.resources.bubbleBatch;
-  SetRS(p, D3DRS_ALPHATESTENABLE, 0);
-  SetRS(p, D3DRS_ALPHABLENDENABLE, 1);
-  SetRS(p, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  SetRS(p, D3DRS_DESTBLEND, D3DBLEND_ONE);
+  // Light added over the scene without depth, fogged: the bubble image,
+  // sharpened by a level bias of −1, modulated by the vertices' colour.
+  SetSolidStates(p);
+  p.gpu.SetRenderStates({{D3DRS_ALPHATESTENABLE, 0},
+                         {D3DRS_ALPHABLENDENABLE, 1},
+                         {D3DRS_DESTBLEND, D3DBLEND_ONE},
+                         {D3DRS_ZENABLE, 0},
+                         {D3DRS_ZWRITEENABLE, 0}});
   device.SetTexture(1, nullptr);
   device.SetTexture(0, p.resources.textures[kBubbleTexture]);
+  SetTexturedStageZero(p, D3DTOP_MODULATE);
+  SetLinearSampling(p, 0);
   const uint32_t minusOne = 0xBF800000u;  // −1.0f
   SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, minusOne);
   SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, minusOne);
-  SetRS(p, D3DRS_ZENABLE, 0);
-  SetRS(p, D3DRS_ZWRITEENABLE, 0);
-  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  SetTSS(p, 0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-  SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
-  SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
-  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
   device.SetStreamSource(0, batch, sizeof(ColourVertex));
   device.SetVertexShader(kColourVertexFvf);
   BubbleQuad quad = p.frame.bubbleQuad;
@@ -300,16 +340,19 @@ void DrawBubbles(ObjectPass& p, const TileObjects& objects) {
   SetRS(p, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
 }
 
+// The plants: their tuft images alpha-tested above 160, without the caustic
+// frame, swayed by the shader when the device took it.
 void SetPlantStates(ObjectPass& p) {
   Device& device = p.gpu.device;
   const FrameState& f = p.frame;
   device.SetTexture(1, nullptr);
-  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  SetTSS(p, 0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-  SetTSS(p, 0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR);
-  SetTSS(p, 0, D3DTSS_MINFILTER, D3DTEXF_LINEAR);
-  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  SetRS(p, D3DRS_CULLMODE, D3DCULL_NONE);
+  SetSolidStates(p);
+  p.gpu.SetRenderStates({{D3DRS_ALPHABLENDENABLE, 0},
+                         {D3DRS_ALPHATESTENABLE, 1},
+                         {D3DRS_ALPHAREF, 160},
+                         {D3DRS_ALPHAFUNC, D3DCMP_GREATER}});
+  SetTexturedStageZero(p, D3DTOP_MODULATE);
+  SetLinearSampling(p, 0);
   if (p.resources.shaderReady) {
     const Matrix viewProjection = MatrixTranspose(MatrixMultiply(MatrixMultiply(f.world, f.view), f.projection));
     device.SetVertexShaderConstant(0, &viewProjection, 4);
@@ -320,6 +363,24 @@ void SetPlantStates(ObjectPass& p) {
     device.SetVertexShader(p.resources.shaderHandle);
   }
   SetSway(p, 0.12f);
+}
+
+// The stones, columns, bricks, walls and the corals drawn before the alpha
+// test: their texture as it is, lit by the caustic frame on stage 1, opaque
+// unless faded.
+void SetObjectStates(ObjectPass& p) {
+  SetSolidStates(p);
+  p.gpu.SetRenderStates({{D3DRS_ALPHABLENDENABLE, 0}, {D3DRS_ALPHATESTENABLE, 0}});
+  p.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
+                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
+                        {0, D3DTSS_ALPHAARG2, D3DTA_CURRENT},
+                        {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                        {1, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                        {1, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                        {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+  SetLinearSampling(p, 0);
+  SetLinearSampling(p, 1);
 }
 
 }  // namespace
@@ -357,7 +418,7 @@ BubbleQuad BubbleQuadFacing(const Matrix& viewCopy) {
 void DrawTileObjects(ObjectPass& p, const TileObjects& objects) {
   Device& device = p.gpu.device;
   device.SetTexture(1, p.resources.textures[kFirstCausticTexture + p.frame.causticFrame]);
-  SetTSS(p, 0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+  SetObjectStates(p);
   device.SetVertexShader(kSceneryVertexFvf);
 
   DrawGroup(p, objects, {S(1), S(2)}, false);

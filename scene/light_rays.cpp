@@ -156,11 +156,28 @@ void CLightRays::SeedAll(float x, float /*y*/, float z) {
 void CLightRays::UpdateAndDraw(CachedDevice& gpu, const Vector3& farNormal, float x, float /*y*/, float z) {
   if (!ready_) return;
   Device& device = gpu.device;
-  gpu.SetRenderState(D3DRS_FOGENABLE, 0);
-  gpu.SetStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  gpu.SetStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  gpu.SetStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
-  gpu.SetStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
+  // The ray image modulated by the vertices' pulse, added to what is behind,
+  // depth-tested but not written, without fog. Stage 1 has no texture.
+  gpu.SetRenderStates({{D3DRS_ZENABLE, 1},
+                       {D3DRS_ZWRITEENABLE, 0},
+                       {D3DRS_ALPHABLENDENABLE, 1},
+                       {D3DRS_ALPHATESTENABLE, 0},
+                       {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                       {D3DRS_DESTBLEND, D3DBLEND_ONE},
+                       {D3DRS_CULLMODE, D3DCULL_NONE},
+                       {D3DRS_FOGENABLE, 0}});
+  gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                      {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                      {0, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                      {0, D3DTSS_ALPHAOP, D3DTOP_MODULATE},
+                      {0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
+                      {0, D3DTSS_ALPHAARG2, D3DTA_CURRENT},
+                      {0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR},
+                      {0, D3DTSS_MINFILTER, D3DTEXF_LINEAR},
+                      {0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR},
+                      {0, D3DTSS_MIPMAPLODBIAS, 0},
+                      {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                      {1, D3DTSS_ALPHAOP, D3DTOP_MODULATE}});
   uint8_t* data = nullptr;
   if (Failed(device.LockVertexBuffer(vertexBuffer_, 0, 0, &data, D3DLOCK_DISCARD))) return;
   auto* vertices = reinterpret_cast<RayVertex*>(data);
@@ -169,11 +186,6 @@ void CLightRays::UpdateAndDraw(CachedDevice& gpu, const Vector3& farNormal, floa
     rays_[i].Build(x, z, farNormal, vertices + 4 * i);
   }
   device.UnlockVertexBuffer(vertexBuffer_);
-  gpu.SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
-  gpu.SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  gpu.SetRenderState(D3DRS_DESTBLEND, D3DBLEND_ONE);
-  gpu.SetRenderState(D3DRS_ZENABLE, 1);
-  gpu.SetRenderState(D3DRS_ZWRITEENABLE, 0);
   device.SetTexture(1, nullptr);
   device.SetTexture(0, texture_);
   device.SetIndices(indexBuffer_, 0);

@@ -7,14 +7,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-bash "$root/tools/install-deps.sh"
-source "$root/tests/wine/wine-loader.sh"
-describe_wine_target
-build="$root/build/$SORVANE_WIN_BUILD_NAME"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$SORVANE_WIN_TOOLCHAIN" >/dev/null
-cmake --build "$build" -j"$(nproc)" --target Sorvane
-scr="$build/Sorvane.scr"
-export SORVANE_BUILD="$build"
+source "$root/tools/module-build.sh"
+build_module
 
 if [ -n "${DISPLAY:-}" ]; then
   source "$root/tests/wine/wine-env.sh"

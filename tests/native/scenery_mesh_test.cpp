@@ -28,12 +28,12 @@ Sphere SphereOfMesh(int mesh) {
                                    {0.03f, 0.06f},  {0.025f, 0.05f}};
   static const Sphere corals[7] = {{0.015f, 0.03f}, {0.015f, 0.04f}, {0.015f, 0.03f}, {0.015f, 0.03f},
                                    {0.02f, 0.04f},  {0.025f, 0.05f}, {0.03f, 0.06f}};
-  if (mesh <= 10) return stones[mesh];
-  if (mesh <= 13) return {mesh == 12 ? 0.0f : 0.02f, 0.04f};
-  if (mesh <= 18) return {mesh <= 16 ? 0.006f : 0.0f, 0.013f};
-  if (mesh <= 28) return walls[mesh - 19];
-  if (mesh <= 47) return {0.025f, 0.05f};
-  return corals[(mesh - 48) / 2];
+  if (mesh <= kMeshStone11) return stones[mesh];
+  if (mesh <= kMeshColumn3) return {mesh == kMeshColumn2 ? 0.0f : 0.02f, 0.04f};
+  if (mesh <= kMeshBrick5) return {mesh <= kMeshBrick3 ? 0.006f : 0.0f, 0.013f};
+  if (mesh <= kMeshWall10) return walls[mesh - kMeshWall1];
+  if (mesh <= kMeshFlora14) return {0.025f, 0.05f};
+  return corals[(mesh - kMeshCoral1Base) / 2];
 }
 
 TEST(SceneryMeshTest, TextureShiftMovesNegativeColumnsByWholeRepeats) {
@@ -117,8 +117,8 @@ TEST(SceneryMeshTest, EveryMeshHasItsCountsSoundTrianglesAndFillsItsClassSphere)
   // Each class's meshes (both parts of a coral together) stand on the ground
   // and fill the class's culling sphere.
   for (int i = 0; i < kSceneryMeshCount; ++i) {
-    if (i >= 48 && i % 2 == 1) continue;
-    const int last = i >= 48 ? i + 1 : i;
+    if (i >= kMeshCoral1Base && i % 2 == 1) continue;
+    const int last = i >= kMeshCoral1Base ? i + 1 : i;
     const Sphere sphere = SphereOfMesh(i);
     float farthest = 0.0f, lowest = 1e9f;
     for (int m = i; m <= last; ++m) {
@@ -130,7 +130,7 @@ TEST(SceneryMeshTest, EveryMeshHasItsCountsSoundTrianglesAndFillsItsClassSphere)
       }
     }
     EXPECT_NEAR(lowest, 0.0f, 0.002f) << "mesh " << i << " stands on its base";
-    const float reach = i == 25 ? 0.077f : sphere.radius;  // CWall7's sphere is ten times its size
+    const float reach = i == kMeshWall7 ? 0.077f : sphere.radius;  // CWall7's sphere is ten times its size
     EXPECT_GT(farthest, 0.5f * reach) << "mesh " << i << " is too small for its class";
     EXPECT_LT(farthest, 1.3f * reach) << "mesh " << i << " sticks out of its class";
   }
@@ -139,14 +139,15 @@ TEST(SceneryMeshTest, EveryMeshHasItsCountsSoundTrianglesAndFillsItsClassSphere)
 TEST(SceneryMeshTest, AsStoredMeshesAreOnlyScaledAndSharedTablesShrinkOnce) {
   BuiltMeshes built;
   ASSERT_TRUE(built.ok);
-  const float* stored = gSceneryMeshes[14].positions;
-  for (int k = 0; k < built.buffers[14].vertexCount; ++k) {
-    const SceneryVertex& v = built.Vertices(14)[k];
+  const float* stored = gSceneryMeshes[kMeshBrick1].positions;
+  for (int k = 0; k < built.buffers[kMeshBrick1].vertexCount; ++k) {
+    const SceneryVertex& v = built.Vertices(kMeshBrick1)[k];
     EXPECT_FLOAT_EQ(v.x, 2.5f * stored[3 * k]);
     EXPECT_FLOAT_EQ(v.y, 2.5f * stored[3 * k + 2]);
     EXPECT_FLOAT_EQ(v.z, 2.5f * stored[3 * k + 1]);
   }
-  for (auto [shared, source] : {std::pair{37, 31}, {38, 32}, {43, 42}}) {
+  for (auto [shared, source] :
+       {std::pair{kMeshFlora6, kMeshFlora3}, {kMeshFlora6Far, kMeshFlora3Far}, {kMeshFlora10, kMeshFlora9}}) {
     EXPECT_NEAR(built.Size(shared), 0.65f * built.Size(source), 1e-6f) << shared;
     EXPECT_EQ(built.buffers[shared].indexCount, built.buffers[source].indexCount);
   }

@@ -48,11 +48,48 @@ HResult RecordingDevice::SetTransform(uint32_t state, const Matrix& m) {
     for (float f : row) args.push_back(Bits(f));
   return Record("SetTransform", std::move(args));
 }
-HResult RecordingDevice::SetRenderState(uint32_t state, uint32_t value) { return Record("SetRenderState", {state, value}); }
-HResult RecordingDevice::SetTextureStageState(uint32_t stage, uint32_t type, uint32_t value) {
-  return Record("SetTextureStageState", {stage, type, value});
+DeviceStates::DeviceStates() {
+  render.fill(0);
+  render[D3DRS_ZENABLE] = 1;
+  render[D3DRS_ZWRITEENABLE] = 1;
+  render[D3DRS_SRCBLEND] = D3DBLEND_ONE;
+  render[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
+  render[D3DRS_CULLMODE] = D3DCULL_CCW;
+  render[D3DRS_ZFUNC] = D3DCMP_LESSEQUAL;
+  render[D3DRS_ALPHAFUNC] = D3DCMP_ALWAYS;
+  render[D3DRS_SHADEMODE] = D3DSHADE_GOURAUD;
+  render[D3DRS_FOGEND] = 0x3F800000u;  // 1.0f
+  render[D3DRS_TEXTUREFACTOR] = 0xFFFFFFFFu;
+  render[D3DRS_LIGHTING] = 1;
+  render[D3DRS_COLORVERTEX] = 1;
+  for (uint32_t s = 0; s < stages.size(); ++s) {
+    stages[s].fill(0);
+    stages[s][D3DTSS_COLOROP] = s == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
+    stages[s][D3DTSS_ALPHAOP] = s == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
+    stages[s][D3DTSS_COLORARG1] = stages[s][D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
+    stages[s][D3DTSS_COLORARG2] = stages[s][D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
+    stages[s][D3DTSS_MAGFILTER] = stages[s][D3DTSS_MINFILTER] = D3DTEXF_POINT;
+    stages[s][D3DTSS_MIPFILTER] = D3DTEXF_NONE;
+  }
 }
-HResult RecordingDevice::SetTexture(uint32_t stage, Texture* t) { return Record("SetTexture", {stage, Ptr(t)}); }
+
+HResult RecordingDevice::SetRenderState(uint32_t state, uint32_t value) {
+  const HResult r = Record("SetRenderState", {state, value});
+  if (!Failed(r) && state < states.render.size()) states.render[state] = value;
+  return r;
+}
+HResult RecordingDevice::SetTextureStageState(uint32_t stage, uint32_t type, uint32_t value) {
+  const HResult r = Record("SetTextureStageState", {stage, type, value});
+  if (!Failed(r) && stage < states.stages.size() && type < states.stages[stage].size()) {
+    states.stages[stage][type] = value;
+  }
+  return r;
+}
+HResult RecordingDevice::SetTexture(uint32_t stage, Texture* t) {
+  const HResult r = Record("SetTexture", {stage, Ptr(t)});
+  if (!Failed(r) && stage < textures.size()) textures[stage] = t;
+  return r;
+}
 
 HResult RecordingDevice::CreateVertexShader(const uint32_t* declaration, const uint32_t* function, uint32_t* handle,
                                             uint32_t usage) {
@@ -94,10 +131,12 @@ HResult RecordingDevice::SetStreamSource(uint32_t stream, VertexBuffer* b, uint3
 }
 HResult RecordingDevice::SetIndices(IndexBuffer* b, uint32_t baseVertex) { return Record("SetIndices", {Ptr(b), baseVertex}); }
 HResult RecordingDevice::DrawPrimitive(uint32_t type, uint32_t start, uint32_t count) {
+  if (keepDrawStates) drawStates.push_back({states, textures});
   return Record("DrawPrimitive", {type, start, count});
 }
 HResult RecordingDevice::DrawIndexedPrimitive(uint32_t type, uint32_t minIndex, uint32_t vertexCount,
                                               uint32_t startIndex, uint32_t count) {
+  if (keepDrawStates) drawStates.push_back({states, textures});
   return Record("DrawIndexedPrimitive", {type, minIndex, vertexCount, startIndex, count});
 }
 HResult RecordingDevice::ResourceManagerDiscardBytes(uint32_t bytes) { return Record("ResourceManagerDiscardBytes", {bytes}); }

@@ -2,6 +2,7 @@
 // textures in memory so that what was written can be read back, and fails the
 // calls a test asks it to fail.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -58,6 +59,20 @@ class CallLog {
   std::map<std::string, Failure> failures_;
 };
 
+// The render and stage states a device holds: Direct3D 8's defaults at
+// creation, then whatever was set.
+struct DeviceStates {
+  DeviceStates();
+  std::array<uint32_t, 256> render;
+  std::array<std::array<uint32_t, 33>, 8> stages;
+};
+
+// What a draw drew with.
+struct DrawStates {
+  DeviceStates states;
+  std::array<Texture*, 2> textures;
+};
+
 class RecordingDevice : public Device, public CallLog {
  public:
   HResult TestCooperativeLevel() override;
@@ -109,6 +124,12 @@ class RecordingDevice : public Device, public CallLog {
   std::vector<uint32_t> unsupportedTextureFormats;
   bool released = false;
   size_t LiveResources() const;
+  // What the states and the textures of stages 0 and 1 are now, as the
+  // device took them; with keepDrawStates, each draw keeps a copy.
+  DeviceStates states;
+  std::array<Texture*, 2> textures{};
+  bool keepDrawStates = false;
+  std::vector<DrawStates> drawStates;
   uint32_t lastShaderHandle = 0;
   std::vector<uint32_t> lastShaderFunction;
 

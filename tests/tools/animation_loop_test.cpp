@@ -68,21 +68,31 @@ TEST(CausticFrames, EveryFrameTilesSeamlessly) {
 TEST(CausticFrames, LastFrameLeadsSmoothlyIntoFirst) {
   CausticParams params;
   ExpectSmoothLoop(params.frameCount, [&](int f) { return PaintCausticFrame(f, params); });
+  Canvas first = PaintCausticFrame(0, params), again = PaintCausticFrame(params.frameCount, params);
+  EXPECT_EQ(MeanFrameDifference(first, again), 0.0f) << "one loop on, the surface must be where it started";
 }
 
-TEST(CausticFrames, AreBrightNetworkOnDarkGround) {
-  Canvas c = PaintCausticFrame(0);
-  int bright = 0, dark = 0;
-  for (int y = 0; y < c.Height(); ++y)
-    for (int x = 0; x < c.Width(); ++x) {
-      float l = Luma(c.At(x, y));
-      bright += l > 0.8f;
-      dark += l < 0.45f;
-    }
-  int n = c.Width() * c.Height();
-  EXPECT_GT(bright, n / 50);  // the lines exist
-  EXPECT_LT(bright, n / 3);   // and stay thin
-  EXPECT_GT(dark, n / 3);
+// Focused light: thin bright filaments over gaps that stay lit, as bright on
+// the whole as the sand has always been lit.
+TEST(CausticFrames, AreThinBrightFilamentsOverLitGaps) {
+  CausticParams params;
+  double sum = 0;
+  int aboveMid = 0, bright = 0, black = 0, n = 0;
+  for (int f = 0; f < params.frameCount; f += 3) {
+    Canvas c = PaintCausticFrame(f, params);
+    for (int y = 0; y < c.Height(); ++y)
+      for (int x = 0; x < c.Width(); ++x, ++n) {
+        float l = Luma(c.At(x, y));
+        sum += l;
+        aboveMid += l > 0.5f;
+        bright += l > 0.8f;
+        black += l < 0.25f;
+      }
+  }
+  EXPECT_NEAR(sum / n, 0.53, 0.53 * 0.15);
+  EXPECT_LT(aboveMid, n * 38 / 100);  // the old net of wide lines lit 0.38 of it
+  EXPECT_GT(bright, n / 20);
+  EXPECT_EQ(black, 0);
 }
 
 TEST(ShimmerFrames, TileAndLoop) {

@@ -5,7 +5,8 @@
 // change meant to leave the drawing as it is shows the same digests as the
 // commit before it. A second digest, of what is drawn, leaves the render and
 // stage state calls out and takes instead, at every draw, the whole state in
-// force (Direct3D 8's defaults where nothing was set): a change that only
+// force (Direct3D 8's defaults where nothing was set, and on stage 0 the
+// current colour taken as the diffuse colour it is there): a change that only
 // sets states to the values they already have, or sets them earlier, keeps
 // that one.
 //
@@ -16,7 +17,6 @@
 // the first N frames as well, to compare where digests differ. Buffers and
 // textures are named by the order in which they first appear, so the digests
 // do not depend on where memory was allocated.
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -103,36 +103,6 @@ class Digest {
   std::map<uint64_t, uint64_t> names_;
 };
 
-// Direct3D 8's defaults of the states the saver sets, as a new device has them.
-struct DeviceStates {
-  DeviceStates() {
-    render.fill(0);
-    for (auto& stage : stages) stage.fill(0);
-    render[D3DRS_ZENABLE] = 1;
-    render[D3DRS_ZWRITEENABLE] = 1;
-    render[D3DRS_SRCBLEND] = D3DBLEND_ONE;
-    render[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
-    render[D3DRS_CULLMODE] = D3DCULL_CCW;
-    render[D3DRS_ZFUNC] = D3DCMP_LESSEQUAL;
-    render[D3DRS_ALPHAFUNC] = D3DCMP_ALWAYS;
-    render[D3DRS_SHADEMODE] = D3DSHADE_GOURAUD;
-    render[D3DRS_FOGEND] = 0x3F800000u;  // 1.0f
-    render[D3DRS_TEXTUREFACTOR] = 0xFFFFFFFFu;
-    render[D3DRS_LIGHTING] = 1;
-    render[D3DRS_COLORVERTEX] = 1;
-    for (uint32_t s = 0; s < stages.size(); ++s) {
-      stages[s][D3DTSS_COLOROP] = s == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
-      stages[s][D3DTSS_ALPHAOP] = s == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
-      stages[s][D3DTSS_COLORARG1] = stages[s][D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
-      stages[s][D3DTSS_COLORARG2] = stages[s][D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
-      stages[s][D3DTSS_MAGFILTER] = stages[s][D3DTSS_MINFILTER] = D3DTEXF_POINT;
-      stages[s][D3DTSS_MIPFILTER] = D3DTEXF_NONE;
-    }
-  }
-  std::array<uint32_t, 256> render;
-  std::array<std::array<uint32_t, 33>, 8> stages;
-};
-
 // The recorder, with what reaches the device through memory and what every
 // draw draws with added to the digests.
 class DigestDevice : public RecordingDevice {
@@ -140,25 +110,13 @@ class DigestDevice : public RecordingDevice {
   explicit DigestDevice(Digest& digest) : digest_(digest) {
     sink = [this](const std::string& name, const std::vector<uint64_t>& args) { digest_.Call(name, args); };
   }
-  HResult SetRenderState(uint32_t state, uint32_t value) override {
-    const HResult r = RecordingDevice::SetRenderState(state, value);
-    if (!Failed(r) && state < states_.render.size()) states_.render[state] = value;
-    return r;
-  }
-  HResult SetTextureStageState(uint32_t stage, uint32_t type, uint32_t value) override {
-    const HResult r = RecordingDevice::SetTextureStageState(stage, type, value);
-    if (!Failed(r) && stage < states_.stages.size() && type < states_.stages[0].size()) {
-      states_.stages[stage][type] = value;
-    }
-    return r;
-  }
   HResult DrawPrimitive(uint32_t type, uint32_t start, uint32_t count) override {
-    digest_.DrawState(&states_, sizeof states_);
+    DrawState();
     return RecordingDevice::DrawPrimitive(type, start, count);
   }
   HResult DrawIndexedPrimitive(uint32_t type, uint32_t minIndex, uint32_t vertexCount, uint32_t startIndex,
                                uint32_t count) override {
-    digest_.DrawState(&states_, sizeof states_);
+    DrawState();
     return RecordingDevice::DrawIndexedPrimitive(type, minIndex, vertexCount, startIndex, count);
   }
   HResult LockVertexBuffer(VertexBuffer* b, uint32_t offset, uint32_t size, uint8_t** data, uint32_t flags) override {
@@ -199,6 +157,13 @@ class DigestDevice : public RecordingDevice {
     const uint8_t* data;
     size_t size;
   };
+  void DrawState() {
+    DeviceStates drawn = states;
+    for (uint32_t arg : {D3DTSS_COLORARG1, D3DTSS_COLORARG2, D3DTSS_ALPHAARG1, D3DTSS_ALPHAARG2}) {
+      if (drawn.stages[0][arg] == D3DTA_CURRENT) drawn.stages[0][arg] = D3DTA_DIFFUSE;
+    }
+    digest_.DrawState(&drawn, sizeof drawn);
+  }
   void HashLocked(const void* buffer) {
     const auto it = locked_.find(buffer);
     if (it == locked_.end()) return;
@@ -207,7 +172,6 @@ class DigestDevice : public RecordingDevice {
   }
   Digest& digest_;
   std::map<const void*, Range> locked_;
-  DeviceStates states_;
 };
 
 class DigestDirect3D : public RecordingDirect3D {

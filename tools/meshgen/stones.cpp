@@ -81,10 +81,24 @@ bool BuildCoralBase(int vertices, int triangles, const CoralBaseStyle& st, Mesh*
   SweepLayout layout;
   if (!SolveSweep(vertices, triangles, prefs, &layout)) return false;
   const double r = st.width * 0.5, h = st.height;
+  Dice dice(st.seed);
+  const double p1 = dice.Range(0, 2 * kPi), p2 = dice.Range(0, 2 * kPi), p3 = dice.Range(0, 2 * kPi);
+  // A colony grows unevenly: a lobed outline, higher on one side.
+  auto lobes = [&](double a) { return 1 + 0.14 * std::sin(2 * a + p1) + 0.08 * std::sin(3 * a + p2); };
   auto surface = [&](double t, double a) {
-    // From a skirt on the ground up over a dome.
+    if (st.kind == CoralBase::Plate) {
+      // A short foot flaring into a wide, wavy-rimmed table: the underside up
+      // to the rim (t = 0.5), then the top back in towards the middle.
+      const double out = t < 0.5 ? 0.35 + 0.65 * std::sin(kPi * t) : 1.0 - 1.5 * (t - 0.5);
+      const double rise = t < 0.5 ? 0.55 * t / 0.5 : 0.55 + 0.45 * std::sin(kPi * (t - 0.5));
+      const double rim = 0.5 * std::sin(3 * a + p3) * std::max(0.0, out - 0.5);
+      const double rr = r * out * lobes(a);
+      return Vec3{rr * std::cos(a), h * (rise + rim), rr * std::sin(a)};
+    }
+    // From a skirt on the ground up over a dome with full, steep sides.
     const double lat = kPi / 2 * (0.02 + 0.8 * t);
-    const Vec3 d{std::cos(lat) * std::cos(a), std::sin(lat), std::cos(lat) * std::sin(a)};
+    const double across = std::pow(std::cos(lat), 0.75);
+    const Vec3 d{across * std::cos(a), std::sin(lat), across * std::sin(a)};
     double bump = 0.12 * Fractal3(d.x * 2 + 1, d.y * 2, d.z * 2 + 3, st.seed, 3);
     if (st.kind == CoralBase::Brain) {
       // Meandering ridges.
@@ -92,10 +106,10 @@ bool BuildCoralBase(int vertices, int triangles, const CoralBaseStyle& st, Mesh*
                        std::cos(13 * d.z + 6 * Noise3(d.z * 2, d.x * 2, d.y * 2, st.seed + 1));
       bump += 0.05 * m;
     }
-    const double flat = st.kind == CoralBase::Plate ? 0.5 : 1.0;
-    return Vec3{d.x * r * (1 + bump), (d.y * (1 + bump)) * h * flat, d.z * r * (1 + bump)};
+    const double spread = r * (1 + bump) * lobes(a);
+    return Vec3{d.x * spread, d.y * (1 + bump) * h * (1 + 0.15 * std::sin(a + p3)), d.z * spread};
   };
-  const Vec3 top{0, h * (st.kind == CoralBase::Plate ? 0.5 : 1.0) * 1.02, 0};
+  const Vec3 top{0, h * 1.02, 0};
   AddSweep(*mesh, layout, surface, std::max(1.0, std::round(kPi * st.width / 0.012)),
            std::max(1.0, std::round(st.height / 0.012 + 1)), {0, 0, 0}, top);
   return true;

@@ -1,5 +1,6 @@
-// The caustic light pattern: a bright, thin, wandering network on a dark
-// ground, 32 frames that tile seamlessly and loop from the last back to the first.
+// The caustic light pattern: sunlight focused by a rippled water surface onto
+// the ground below, 32 frames that tile seamlessly and loop from the last back
+// to the first.
 #pragma once
 #include <cstdint>
 
@@ -10,16 +11,18 @@ namespace sorvane::imagegen {
 struct CausticParams {
   int size = 64;
   int frameCount = 32;
-  uint32_t seed = 195;
-  int cellsAcross = 4;         // network cells per tile
-  float lineWidth = 0.075f;    // in cell units
-  float wander = 0.17f;        // how far the network's knots travel per loop
-  float warp = 0.45f;          // slow bending of the lines
-  float fineStrength = 0.18f;  // a second, finer network between the main lines
-  uint32_t darkColour = 0x42606e;
+  int raysAcross = 512;         // rays traced per frame along each side of the tile
+  float depth = 0.9f;           // of the ground below the surface, in tile widths
+  float refractiveIndex = 1.33f;
+  // Tone mapping of the gathered light (1 = the mean): the ground's level
+  // rises as 1 − e^(−exposure × light^contrast).
+  float exposure = 0.33f;
+  float contrast = 2.5f;
+  uint32_t darkColour = 0x4a6a78;
   uint32_t brightColour = 0xfffff2;
 };
 
+// Frame `frame` of the loop; frame frameCount is frame 0 again.
 Canvas PaintCausticFrame(int frame, const CausticParams& params = {});
 
 }  // namespace sorvane::imagegen
