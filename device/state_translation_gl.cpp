@@ -255,9 +255,7 @@ GlStateTranslation::Unit GlStateTranslation::UnitOf(uint32_t stage, bool chainOn
   if (!chainOn) return u;
   const bool hasTexture = texture_[stage] != 0;
   const Operation colour = Effective({s[D3DTSS_COLOROP], s[D3DTSS_COLORARG1], s[D3DTSS_COLORARG2]}, hasTexture);
-  const Operation alpha = s[D3DTSS_ALPHAOP] == D3DTOP_DISABLE
-                              ? Operation{D3DTOP_SELECTARG1, D3DTA_CURRENT, D3DTA_CURRENT}
-                              : Effective({s[D3DTSS_ALPHAOP], s[D3DTSS_ALPHAARG1], s[D3DTSS_ALPHAARG2]}, hasTexture);
+  const Operation alpha = Effective({s[D3DTSS_ALPHAOP], s[D3DTSS_ALPHAARG1], s[D3DTSS_ALPHAARG2]}, hasTexture);
   // A stage that passes both through is left out; the chain goes on.
   if (PassesThrough(colour) && PassesThrough(alpha)) return u;
   u.on = true;
