@@ -5,6 +5,7 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "device/d3d8_constants.h"
@@ -43,7 +44,7 @@ const void* At(uint32_t offset) { return reinterpret_cast<const void*>(uintptr_t
 }  // namespace
 
 GlDevice::GlDevice(std::shared_ptr<EglContext> context, uint32_t depthBits)
-    : context_(std::move(context)), frames_(depthBits), states_(depthBits != 0), vertexShader_(0) {
+    : context_(std::move(context)), frames_(depthBits), states_(depthBits != 0) {
   programs_.Load();
 }
 

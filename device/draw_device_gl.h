@@ -4,7 +4,6 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "device/context_egl.h"
@@ -86,11 +85,10 @@ class GlDevice : public Device {
   GlStateTranslation states_;
   ArbVertexPrograms programs_;
   std::vector<Shader> shaders_;
-  std::string programText_;
   bool frameOpen_ = false;
 
   // What the draws read: Direct3D's side, and what GL was last given.
-  uint32_t vertexShader_;  // a format code or a shader handle
+  uint32_t vertexShader_ = 0;  // a format code or a shader handle; 0 before the first
   GlBuffer* stream_ = nullptr;
   uint32_t stride_ = 0;
   GlBuffer* indices_ = nullptr;

@@ -28,7 +28,6 @@ HResult LockGlBuffer(GlBuffer* buffer, uint32_t offset, uint32_t size, uint32_t 
   if (size == 0) size = b.length - offset;
   GLbitfield access = GL_MAP_WRITE_BIT;
   if (flags & D3DLOCK_DISCARD) access |= GL_MAP_INVALIDATE_BUFFER_BIT;
-  if (flags & D3DLOCK_NOOVERWRITE) access |= GL_MAP_UNSYNCHRONIZED_BIT;
   void* p = glMapNamedBufferRange(b.name, offset, size, access);
   if (p == nullptr) return D3DERR_INVALIDCALL;
   b.locked = true;

@@ -171,7 +171,7 @@ uint32_t InputBytes(uint32_t type) {
 
 bool ParseShaderDeclaration(const uint32_t* tokens, ShaderDeclaration* declaration) {
   constexpr uint32_t kStream = 1, kStreamData = 2, kEnd = 7;
-  constexpr uint32_t kSkipBit = 0x10000000;
+  constexpr uint32_t kSkipBit = 0x10000000;  // skipped data: not taken
   *declaration = {};
   uint32_t offset = 0;
   for (int i = 0; i < 64; ++i) {
@@ -182,14 +182,12 @@ bool ParseShaderDeclaration(const uint32_t* tokens, ShaderDeclaration* declarati
         if ((token & 0x1FFFFFFF) != 0) return false;
         break;
       case kStreamData: {
-        if (token & kSkipBit) {
-          offset += 4 * (token >> 16 & 0xF);
-          break;
-        }
         const uint32_t type = token >> 16 & 0xF;
         const uint32_t bytes = InputBytes(type);
         const uint32_t reg = token & 0x1F;
-        if (bytes == 0 || reg >= 16 || declaration->count == declaration->inputs.size()) return false;
+        if ((token & kSkipBit) || bytes == 0 || reg >= 16 || declaration->count == declaration->inputs.size()) {
+          return false;
+        }
         declaration->inputs[declaration->count++] = {reg, type, offset};
         offset += bytes;
         break;

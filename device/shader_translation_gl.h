@@ -23,7 +23,7 @@ struct ShaderDeclaration {
   uint32_t count = 0;
 };
 
-// Stream 0 only, registers loaded or skipped; false for anything else.
+// Stream 0 only, every token loading a register; false for anything else.
 bool ParseShaderDeclaration(const uint32_t* tokens, ShaderDeclaration* declaration);
 
 // False for a stream that is not vs.1.1, or uses what the translation lacks

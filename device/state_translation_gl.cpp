@@ -79,8 +79,6 @@ GLenum MinFilter(uint32_t min, uint32_t mip) {
   }
 }
 
-GLenum Wrap(uint32_t address) { return address == D3DTADDRESS_CLAMP ? GL_CLAMP_TO_EDGE : GL_REPEAT; }
-
 void Enable(GLenum capability, bool on) {
   if (on) {
     glEnable(capability);
@@ -117,7 +115,7 @@ GlStateTranslation::GlStateTranslation(bool depthBuffer)
     stage_[s][D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
     stage_[s][D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
     stage_[s][D3DTSS_TEXCOORDINDEX] = s;
-    stage_[s][D3DTSS_ADDRESSU] = D3DTADDRESS_WRAP;
+    stage_[s][D3DTSS_ADDRESSU] = D3DTADDRESS_WRAP;  // GL's own repeat; no other mode is drawn
     stage_[s][D3DTSS_ADDRESSV] = D3DTADDRESS_WRAP;
     stage_[s][D3DTSS_MAGFILTER] = D3DTEXF_POINT;
     stage_[s][D3DTSS_MINFILTER] = D3DTEXF_POINT;
@@ -255,9 +253,7 @@ GlStateTranslation::Unit GlStateTranslation::UnitOf(uint32_t stage, bool chainOn
   if (!chainOn) return u;
   const bool hasTexture = texture_[stage] != 0;
   const Operation colour = Effective({s[D3DTSS_COLOROP], s[D3DTSS_COLORARG1], s[D3DTSS_COLORARG2]}, hasTexture);
-  const Operation alpha = s[D3DTSS_ALPHAOP] == D3DTOP_DISABLE
-                              ? Operation{D3DTOP_SELECTARG1, D3DTA_CURRENT, D3DTA_CURRENT}
-                              : Effective({s[D3DTSS_ALPHAOP], s[D3DTSS_ALPHAARG1], s[D3DTSS_ALPHAARG2]}, hasTexture);
+  const Operation alpha = Effective({s[D3DTSS_ALPHAOP], s[D3DTSS_ALPHAARG1], s[D3DTSS_ALPHAARG2]}, hasTexture);
   // A stage that passes both through is left out; the chain goes on.
   if (PassesThrough(colour) && PassesThrough(alpha)) return u;
   u.on = true;
@@ -279,9 +275,7 @@ GlStateTranslation::Sampler GlStateTranslation::SamplerOf(uint32_t stage) const 
   return {true,
           s[D3DTSS_MAGFILTER] >= D3DTEXF_LINEAR ? static_cast<uint32_t>(GL_LINEAR) : GL_NEAREST,
           MinFilter(s[D3DTSS_MINFILTER], s[D3DTSS_MIPFILTER]),
-          s[D3DTSS_MIPMAPLODBIAS],
-          Wrap(s[D3DTSS_ADDRESSU]),
-          Wrap(s[D3DTSS_ADDRESSV])};
+          s[D3DTSS_MIPMAPLODBIAS]};
 }
 
 void GlStateTranslation::ApplyStages() {
@@ -296,8 +290,6 @@ void GlStateTranslation::ApplyStages() {
       glSamplerParameteri(object, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(sampler.mag));
       glSamplerParameteri(object, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(sampler.min));
       glSamplerParameterf(object, GL_TEXTURE_LOD_BIAS, std::bit_cast<float>(sampler.bias));
-      glSamplerParameteri(object, GL_TEXTURE_WRAP_S, static_cast<GLint>(sampler.wrapU));
-      glSamplerParameteri(object, GL_TEXTURE_WRAP_T, static_cast<GLint>(sampler.wrapV));
       applied_.samplers[stage] = sampler;
     }
     Unit& was = applied_.units[stage];

@@ -81,7 +81,7 @@ class GlStateTranslation {
   };
   struct Sampler {
     bool valid;
-    uint32_t mag, min, bias, wrapU, wrapV;
+    uint32_t mag, min, bias;
     bool operator==(const Sampler&) const = default;
   };
   struct Applied {

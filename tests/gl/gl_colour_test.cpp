@@ -1,6 +1,7 @@
 // The colour of a pixel through the GL device, against Direct3D 8's
 // documented rules: the two texture stages with their operations and
 // arguments, the alpha test with ALPHAREF and ALPHAFUNC, and blending.
+#include <algorithm>
 #include <array>
 #include <random>
 
@@ -46,9 +47,13 @@ Rgba Expected(const std::array<StageSetup, 2>& stages) {
           default: return current.c[channel];
         }
       };
-      if (op == D3DTOP_SELECTARG1) return arg(arg1);
-      if (op == D3DTOP_SELECTARG2) return arg(arg2);
-      return (arg(arg1) * arg(arg2) + 127) / 255;
+      switch (op) {
+        case D3DTOP_SELECTARG1: return arg(arg1);
+        case D3DTOP_SELECTARG2: return arg(arg2);
+        case D3DTOP_MODULATE2X: return std::min(255, (2 * arg(arg1) * arg(arg2) + 127) / 255);
+        case D3DTOP_ADD: return std::min(255, arg(arg1) + arg(arg2));
+        default: return (arg(arg1) * arg(arg2) + 127) / 255;
+      }
     };
     Rgba next;
     for (int c = 0; c < 3; ++c) next.c[c] = apply(st.colourOp, st.colourArg1, st.colourArg2, c);
@@ -72,68 +77,56 @@ TEST_F(GlColourTest, TextureStagesComputeWhatDirect3DDocuments) {
   device_->SetRenderState(D3DRS_TEXTUREFACTOR, kFactor);
   device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
   device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-  constexpr uint32_t kOps[] = {D3DTOP_DISABLE, D3DTOP_SELECTARG1, D3DTOP_SELECTARG2, D3DTOP_MODULATE};
+  constexpr uint32_t kOps[] = {D3DTOP_DISABLE,  D3DTOP_SELECTARG1,  D3DTOP_SELECTARG2,
+                               D3DTOP_MODULATE, D3DTOP_MODULATE2X, D3DTOP_ADD};
   constexpr uint32_t kArgs[] = {D3DTA_DIFFUSE, D3DTA_CURRENT, D3DTA_TEXTURE, D3DTA_TFACTOR};
   std::mt19937 random(5);
   auto pick = [&](const auto& from) { return from[random() % std::size(from)]; };
   constexpr uint32_t kCell = 2, kCells = kWide / kCell;
-  for (int frame = 0; frame < 1; ++frame) {
-    ClearTo(0xFF000000u);
-    std::vector<std::array<StageSetup, 2>> drawn;
-    for (uint32_t cell = 0; cell < kCells * kCells / 2; ++cell) {
-      std::array<StageSetup, 2> stages;
-      for (uint32_t s = 0; s < 2; ++s) {
-        stages[s] = {pick(kOps), pick(kArgs), pick(kArgs), pick(kOps), pick(kArgs), pick(kArgs), random() % 3 != 0};
-        const StageSetup& st = stages[s];
-        for (auto [type, value] : {std::pair{D3DTSS_COLOROP, st.colourOp}, {D3DTSS_COLORARG1, st.colourArg1},
-                                   {D3DTSS_COLORARG2, st.colourArg2}, {D3DTSS_ALPHAOP, st.alphaOp},
-                                   {D3DTSS_ALPHAARG1, st.alphaArg1}, {D3DTSS_ALPHAARG2, st.alphaArg2}}) {
-          device_->SetTextureStageState(s, type, value);
-        }
-        device_->SetTexture(s, st.texture ? textures[s] : nullptr);
+  ClearTo(0xFF000000u);
+  std::vector<std::array<StageSetup, 2>> drawn;
+  for (uint32_t cell = 0; cell < kCells * kCells / 2; ++cell) {
+    std::array<StageSetup, 2> stages;
+    for (uint32_t s = 0; s < 2; ++s) {
+      stages[s] = {pick(kOps), pick(kArgs), pick(kArgs), pick(kOps), pick(kArgs), pick(kArgs), random() % 3 != 0};
+      const StageSetup& st = stages[s];
+      for (auto [type, value] : {std::pair{D3DTSS_COLOROP, st.colourOp}, {D3DTSS_COLORARG1, st.colourArg1},
+                                 {D3DTSS_COLORARG2, st.colourArg2}, {D3DTSS_ALPHAOP, st.alphaOp},
+                                 {D3DTSS_ALPHAARG1, st.alphaArg1}, {D3DTSS_ALPHAARG2, st.alphaArg2}}) {
+        device_->SetTextureStageState(s, type, value);
       }
-      drawn.push_back(stages);
-      const auto x = static_cast<float>(cell % (kCells / 2) * 2 * kCell), y = static_cast<float>(cell / (kCells / 2) * kCell);
-      device_->SetRenderState(D3DRS_ALPHABLENDENABLE, 0);
-      Quad(x, y, x + kCell, y + kCell, 0.5f, kDiffuse);
-      device_->SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
-      Quad(x + kCell, y, x + 2 * kCell, y + kCell, 0.5f, kDiffuse);
+      device_->SetTexture(s, st.texture ? textures[s] : nullptr);
     }
-    Frame();
-    for (uint32_t cell = 0; cell < drawn.size(); ++cell) {
-      const Rgba want = Expected(drawn[cell]);
-      const uint32_t x = cell % (kCells / 2) * 2 * kCell, y = cell / (kCells / 2) * kCell;
-      const uint32_t opaque = Pixel(x, y), blended = Pixel(x + kCell, y);
-      bool right = true;
-      for (int c = 0; c < 3; ++c) {
-        right = right && std::abs(Channel(opaque, c) - want.c[c]) <= 2 &&
-                std::abs(Channel(blended, c) - (want.c[c] * want.c[3] + 127) / 255) <= 3;
-      }
-      const StageSetup* st = drawn[cell].data();
-      EXPECT_TRUE(right) << "frame " << frame << " cell " << cell << ": stage 0 colour " << st[0].colourOp << "("
-                         << st[0].colourArg1 << ", " << st[0].colourArg2 << ") alpha " << st[0].alphaOp << "("
-                         << st[0].alphaArg1 << ", " << st[0].alphaArg2 << ") texture " << st[0].texture
-                         << "; stage 1 colour " << st[1].colourOp << "(" << st[1].colourArg1 << ", "
-                         << st[1].colourArg2 << ") alpha " << st[1].alphaOp << "(" << st[1].alphaArg1 << ", "
-                         << st[1].alphaArg2 << ") texture " << st[1].texture << ": " << std::hex << opaque << " and "
-                         << blended << " for rgb " << std::dec << want.c[2] << " " << want.c[1] << " " << want.c[0]
-                         << " alpha " << want.c[3];
+    drawn.push_back(stages);
+    const auto x = static_cast<float>(cell % (kCells / 2) * 2 * kCell), y = static_cast<float>(cell / (kCells / 2) * kCell);
+    device_->SetRenderState(D3DRS_ALPHABLENDENABLE, 0);
+    Quad(x, y, x + kCell, y + kCell, 0.5f, kDiffuse);
+    device_->SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
+    Quad(x + kCell, y, x + 2 * kCell, y + kCell, 0.5f, kDiffuse);
+  }
+  Frame();
+  for (uint32_t cell = 0; cell < drawn.size(); ++cell) {
+    const Rgba want = Expected(drawn[cell]);
+    const uint32_t x = cell % (kCells / 2) * 2 * kCell, y = cell / (kCells / 2) * kCell;
+    const uint32_t opaque = Pixel(x, y), blended = Pixel(x + kCell, y);
+    bool right = true;
+    for (int c = 0; c < 3; ++c) {
+      right = right && std::abs(Channel(opaque, c) - want.c[c]) <= 2 &&
+              std::abs(Channel(blended, c) - (want.c[c] * want.c[3] + 127) / 255) <= 3;
     }
+    auto describe = [](const StageSetup& st) {
+      return std::to_string(st.colourOp) + "(" + std::to_string(st.colourArg1) + "," + std::to_string(st.colourArg2) +
+             ") alpha " + std::to_string(st.alphaOp) + "(" + std::to_string(st.alphaArg1) + "," +
+             std::to_string(st.alphaArg2) + ") texture " + std::to_string(st.texture);
+    };
+    EXPECT_TRUE(right) << "stage 0 " << describe(drawn[cell][0]) << "; stage 1 " << describe(drawn[cell][1]) << ": "
+                       << std::hex << opaque << ", " << blended;
   }
 }
 
-bool Compare(uint32_t func, int a, int ref) {
-  switch (func) {
-    case 1: return false;
-    case 2: return a < ref;
-    case 3: return a == ref;
-    case 4: return a <= ref;
-    case 5: return a > ref;
-    case 6: return a != ref;
-    case 7: return a >= ref;
-    default: return true;
-  }
-}
+// D3DCMP_NEVER (1) … D3DCMP_ALWAYS (8) less one is a mask of less (1),
+// equal (2) and greater (4).
+bool Compare(uint32_t func, int a, int ref) { return ((func - 1) >> (a < ref ? 0 : a == ref ? 1 : 2) & 1) != 0; }
 
 // ALPHAREF is 0…255 and compares with the pixel's alpha as ALPHAFUNC says,
 // also where the two are equal.
