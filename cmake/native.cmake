@@ -6,6 +6,8 @@ find_package(Threads REQUIRED)
 find_package(JPEG REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile vorbis ogg)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL EGL)
+find_package(X11 REQUIRED)
 
 set(SORVANE_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
 
@@ -20,6 +22,13 @@ add_library(sorvane_core_fast STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_NATIVE_SO
 target_include_directories(sorvane_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core_fast PRIVATE -O2)
 target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG PkgConfig::VORBISFILE)
+
+# The device on OpenGL, apart from the core: only what draws through it links GL.
+add_library(sorvane_gl STATIC ${SORVANE_GL_SOURCES})
+target_link_libraries(sorvane_gl PUBLIC sorvane_core OpenGL::OpenGL OpenGL::EGL X11::X11)
+add_library(sorvane_gl_fast STATIC ${SORVANE_GL_SOURCES})
+target_compile_options(sorvane_gl_fast PRIVATE -O2 -Wall -Wextra)
+target_link_libraries(sorvane_gl_fast PUBLIC sorvane_core_fast OpenGL::OpenGL OpenGL::EGL X11::X11)
 
 # The recording device and what else the tests, benchmarks and tools share:
 # test support, kept out of the product's library.
@@ -120,3 +129,27 @@ add_executable(call_stream ${CMAKE_SOURCE_DIR}/tools/call_stream/call_stream.cpp
 target_link_libraries(call_stream PRIVATE sorvane_test_support_fast)
 add_dependencies(call_stream generated_textures)
 target_compile_definitions(call_stream PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
+
+# The device on OpenGL: its pixel, shader and whole-scene tests in an
+# executable of their own, so the native suite runs where there is no GL; and
+# the frame rate of the whole scene through it.
+file(GLOB SORVANE_GL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gl/*_test.cpp)
+add_executable(gl_tests ${SORVANE_GL_TESTS} ${CMAKE_SOURCE_DIR}/tests/support/gl_scene_run.cpp)
+target_link_libraries(gl_tests PRIVATE sorvane_gl GTest::gtest GTest::gtest_main)
+target_compile_definitions(gl_tests PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
+add_dependencies(gl_tests generated_textures)
+add_test(NAME gl_tests COMMAND gl_tests)
+set_tests_properties(gl_tests PROPERTIES TIMEOUT 900)
+
+add_executable(gl_frame_rate ${CMAKE_SOURCE_DIR}/tools/gl_frame_rate/gl_frame_rate.cpp
+               ${CMAKE_SOURCE_DIR}/tests/support/gl_scene_run.cpp)
+target_link_libraries(gl_frame_rate PRIVATE sorvane_gl_fast)
+target_compile_options(gl_frame_rate PRIVATE -O2)
+target_compile_definitions(gl_frame_rate PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
+add_dependencies(gl_frame_rate generated_textures)
+# The window test on a virtual display of its own; no Direct3D object where
+# EGL has no driver to offer.
+add_test(NAME gl_window_tests
+         COMMAND bash -c "source '${CMAKE_SOURCE_DIR}/tools/virtual-display.sh' && start_virtual_display && trap stop_virtual_display EXIT && '$<TARGET_FILE:gl_tests>' --gtest_filter='GlWindowTest.*'")
+add_test(NAME gl_without_egl COMMAND gl_tests --gtest_filter=GlWithoutEglTest.*)
+set_tests_properties(gl_without_egl PROPERTIES ENVIRONMENT "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent/egl_vendor.json")

@@ -6,36 +6,18 @@
 #include <string>
 #include <utility>
 
+#include "device/shader_tokens.h"
+
 namespace sorvane {
 namespace {
 
-constexpr uint32_t kVersionToken = 0xFFFE0101;
-constexpr uint32_t kEndToken = 0x0000FFFF;
-constexpr uint32_t kParameterBit = 0x80000000;
-constexpr uint32_t kNegate = 0x01000000;
-constexpr uint32_t kFullMask = 0xF;
-constexpr uint32_t kIdentitySwizzle = 0xE4;
-
-enum RegisterType : uint32_t { kTemp = 0, kInput = 1, kConst = 2, kRasterOut = 4, kColourOut = 5, kTexCoordOut = 6 };
+using namespace vs11;
 
 struct Register {
   uint32_t type = 0;
   uint32_t number = 0;
   bool operator==(const Register&) const = default;
 };
-
-struct Opcode {
-  const char* name;
-  uint32_t token;
-  int sources;
-};
-
-constexpr Opcode kOpcodes[] = {
-    {"mov", 1, 1}, {"add", 2, 2}, {"sub", 3, 2}, {"mad", 4, 3},  {"mul", 5, 2},
-    {"rcp", 6, 1}, {"rsq", 7, 1}, {"dp3", 8, 2}, {"dp4", 9, 2}, {"m4x4", 0x14, 2},
-};
-
-constexpr uint32_t kConstCount = 96;
 
 std::string Lower(std::string_view s) {
   std::string out(s);
@@ -188,8 +170,8 @@ bool AssembleInstruction(std::string_view line, std::vector<uint32_t>* tokens) {
       seen = &sources[i];
     }
   }
-  if ((opcode->token == 6 || opcode->token == 7) && !replicate[0]) return false;
-  if (opcode->token == 0x14) {
+  if ((opcode->token == kRcp || opcode->token == kRsq) && !replicate[0]) return false;
+  if (opcode->token == kM4x4) {
     // The matrix takes four constants in a row; the source must outlive the writes.
     if (sources[1].type != kConst || sources[1].number + 4 > kConstCount || sources[0] == destination) return false;
   }

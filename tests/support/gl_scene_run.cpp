@@ -1,0 +1,60 @@
+#include "tests/support/gl_scene_run.h"
+
+#include "base/random.h"
+#include "device/device_gl.h"
+#include "render/projection.h"
+#include "scene/folder_resource_source.h"
+#include "settings/settings.h"
+
+namespace sorvane {
+
+bool GlSceneRun::Open(uint32_t width, uint32_t height, int detail, uint32_t seed, std::string* why, bool* noGl) {
+  *noGl = false;
+  direct3d_ = CreateGlDirect3D({nullptr, 0, width, height});
+  if (direct3d_ == nullptr) {
+    *noGl = true;
+    *why = "no EGL display with an OpenGL 4.5 compatibility context on this machine";
+    return false;
+  }
+  FolderResourceSource resources(SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT);
+  if (!resources.Open()) {
+    *why = "no generated resources in " SORVANE_GENERATED_DIR;
+    return false;
+  }
+  SceneSettings settings;
+  settings.device.width = static_cast<int>(width);
+  settings.device.height = static_cast<int>(height);
+  settings.counts = ScaleSceneCounts(detail, detail, detail);
+  settings.cameraSpeedFactor = CameraSpeedFactor(2);
+  scene_ = std::make_unique<Scene>();
+  SeedRandom(seed);
+  int error = 0;
+  if (!scene_->world.map.pathSearch.Init(kGridSize, kGridSize) ||
+      !InitScene(*scene_, *direct3d_, settings, resources, error)) {
+    *why = "scene initialisation failed with error " + std::to_string(error);
+    return false;
+  }
+  UpdateProjection(scene_->resources.device, frame_, width, height);
+  return true;
+}
+
+FrameResult GlSceneRun::Frame() {
+  const FrameResult result = RenderFrame(*scene_, frame_, start_, stop_);
+  // The calculation thread's side of the hand-over.
+  if (start_.Wait(0)) {
+    RunCalculationCycle(scene_->world);
+    stop_.Set();
+  }
+  return result;
+}
+
+GlSceneRun::~GlSceneRun() {
+  if (scene_ != nullptr) {
+    Device* device = scene_->resources.device;
+    ReleaseScene(*scene_);
+    if (device != nullptr) device->Release();
+  }
+  if (direct3d_ != nullptr) direct3d_->Release();
+}
+
+}  // namespace sorvane
