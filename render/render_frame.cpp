@@ -97,11 +97,11 @@ void SetLinearSampling(Frame& s, uint32_t stage) {
 }
 
 // Push, translate, set as the world, draw, pop.
-void DrawTranslated(Frame& s, float x, float y, float z, uint32_t type, uint32_t count) {
+void DrawTranslated(Frame& s, float x, float y, float z, uint32_t type, uint32_t count, uint32_t startVertex = 0) {
   s.f.matrixStack.Push();
   s.f.matrixStack.Translate(x, y, z);
   s.gpu.device.SetTransform(D3DTS_WORLD, s.f.matrixStack.Top());
-  s.gpu.device.DrawPrimitive(type, 0, count);
+  s.gpu.device.DrawPrimitive(type, startVertex, count);
   s.f.matrixStack.Pop();
 }
 
@@ -258,7 +258,9 @@ void DrawBackdrop(Frame& s) {
   d.SetStreamSource(0, s.r.backdrop, sizeof(BackdropVertex));
   d.SetVertexShader(kBackdropVertexFvf);
   SetBackdropStates(s);
-  DrawTranslated(s, x, 0.0f, z, D3DPT_TRIANGLELIST, 6);
+  // The two lowest triangles are the clear colour, opaque, over nothing but
+  // the clear: drawing them changes no pixel, so only the four above are drawn.
+  DrawTranslated(s, x, 0.0f, z, D3DPT_TRIANGLELIST, 4, 6);
 }
 
 // The sand as it is, lit by the caustic frame on stage 1: opaque, fogged,

@@ -30,7 +30,7 @@ bool QSaver::InitScene() {
   sceneSettings.cameraSpeedFactor = cameraSpeedFactor;
   sceneSettings.cyrillicLocale = cyrillicLocale;
   frame_.wideScreen = settings.wideScreen;
-  frame_.tickCount = [] { return static_cast<uint32_t>(GetTickCount()); };
+  if (!swayStill_) frame_.tickCount = [] { return static_cast<uint32_t>(GetTickCount()); };
   ModuleResourceSource resources(instance);
   if (!sorvane::InitScene(scene_, *d3d_, sceneSettings, resources, sceneError_)) return false;
   pacer_.Start(GetTickCount());
@@ -90,8 +90,9 @@ void QSaver::MainLoop() {
         Sleep(pace.sleepMs);
         continue;
       }
-      if (renderingActive) {
+      if (renderingActive && (frameLimit_ == 0 || framesPresented_ < frameLimit_)) {
         FrameResult frame = RenderFrame(scene_, frame_, startEvent_, stopEvent_);
+        if (frame == FrameResult::Presented) ++framesPresented_;
         // The saver ends when its device is lost or must be reset (a locked
         // workstation, a mode change): the exit shuts the device down.
         if (frame == FrameResult::DeviceLost || frame == FrameResult::DeviceNotReset) RequestExit();

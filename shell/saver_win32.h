@@ -70,6 +70,10 @@ class QSaver {
   FramePacer pacer_;
   MouseExitRule mouseExit_;
   bool shutDown_ = false;
+  // Set by a test's fixed scene: draw this many frames, then hold the last.
+  uint32_t frameLimit_ = 0;
+  uint32_t framesPresented_ = 0;
+  bool swayStill_ = false;
   int sceneError_ = 0;
   Direct3D* d3d_ = nullptr;
   Scene scene_;

@@ -5,6 +5,7 @@ list(APPEND SORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/language.cpp
   ${CMAKE_CURRENT_LIST_DIR}/link.cpp
   ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_scene.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_plan.cpp
 )
 # The xscreensaver hack's portable part, built natively only.

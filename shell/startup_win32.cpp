@@ -1,6 +1,8 @@
 // Start-up: language, settings, command line, displays, the calculation thread,
 // the scene counts, Direct3D and the windows of the mode.
+#include <cstdlib>
 #include <ctime>
+#include <optional>
 
 #include "base/random.h"
 #include "settings/settings_store.h"
@@ -8,6 +10,7 @@
 #include "shell/language.h"
 #include "shell/messages.h"
 #include "shell/saver_win32.h"
+#include "shell/test_scene.h"
 
 namespace sorvane {
 
@@ -114,7 +117,10 @@ bool QSaver::Startup(const char* commandLine) {
     if (!StartCalculationThread()) return false;
     cameraSpeedFactor = CameraSpeedFactor(settings.camSpeed);
     sceneCounts = ScaleSceneCounts(settings.detailLevelFish, settings.detailLevelPlant, settings.detailLevelWreck);
-    SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+    const std::optional<TestScene> test = ParseTestScene(std::getenv(kTestSceneVariable));
+    SeedRandom(test ? test->seed : static_cast<uint32_t>(std::time(nullptr)));
+    frameLimit_ = test ? test->frames : 0;
+    swayStill_ = test.has_value();
     calc_.seed = CalculationSeed(RandomState());
     if (!scene_.world.map.pathSearch.Init(400, 400)) return false;
     calc_.cycle = [this] { RunCalculationCycle(scene_.world); };

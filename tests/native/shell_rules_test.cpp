@@ -6,6 +6,7 @@
 #include "shell/link.h"
 #include "shell/messages.h"
 #include "shell/mouse_exit.h"
+#include "shell/test_scene.h"
 #include "shell/window_plan.h"
 
 namespace sorvane {
@@ -185,6 +186,16 @@ TEST(ShellTexts, LanguagesLinksAndErrorMessages) {
   EXPECT_STREQ(SceneErrorMessage(1), "Unable to initialize Direct3D. You should update video card drivers.");
   EXPECT_STREQ(SceneErrorMessage(4), "Unable to create Direct3D object");
   EXPECT_STREQ(SceneErrorMessage(17), "Unknown error");
+}
+
+TEST(TestScene, TwoWholeNumbersOrNothing) {
+  const std::optional<TestScene> scene = ParseTestScene("4294967295 120");
+  ASSERT_TRUE(scene.has_value());
+  EXPECT_EQ(scene->seed, 4294967295u);
+  EXPECT_EQ(scene->frames, 120u);
+  for (const char* bad : {"", "7", "7 0", "7 12x", "-1 5", "4294967296 5", "seed 5", "7 5 9"})
+    EXPECT_FALSE(ParseTestScene(bad).has_value()) << bad;
+  EXPECT_FALSE(ParseTestScene(nullptr).has_value());
 }
 
 }  // namespace sorvane
