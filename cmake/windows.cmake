@@ -103,3 +103,5 @@ foreach(script ${SORVANE_E2E})
   add_test(NAME e2e_${name} COMMAND bash ${script} $<TARGET_FILE:Sorvane> ${CMAKE_BINARY_DIR}/screenshots)
   set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 RUN_SERIAL ON)
 endforeach()
+# Four frames drawn by both devices, the Wine side at a few frames a second.
+set_tests_properties(e2e_gl_match_session PROPERTIES TIMEOUT 600)
