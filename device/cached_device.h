@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "device/d3d8_constants.h"
 #include "device/device.h"
 #include "device/state_cache.h"
 
@@ -36,6 +37,23 @@ struct CachedDevice {
   }
   void SetStageStates(std::initializer_list<StageStateValue> states) {
     for (const StageStateValue& s : states) SetStageState(s.stage, s.type, s.value);
+  }
+  // A stage that modulates colour and alpha: its texture with what came before.
+  void SetModulatingStage(uint32_t stage) {
+    SetStageStates({{stage, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                    {stage, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                    {stage, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                    {stage, D3DTSS_ALPHAOP, D3DTOP_MODULATE},
+                    {stage, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
+                    {stage, D3DTSS_ALPHAARG2, D3DTA_CURRENT}});
+  }
+  // A stage that samples its texture with linear filters, between mip levels
+  // too, without a level bias.
+  void SetLinearSampling(uint32_t stage) {
+    SetStageStates({{stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR},
+                    {stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR},
+                    {stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR},
+                    {stage, D3DTSS_MIPMAPLODBIAS, 0}});
   }
 };
 

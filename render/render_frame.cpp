@@ -73,27 +73,9 @@ void SetStageFilters(Frame& s, uint32_t stage, uint32_t filter) {
 
 Texture* CausticTexture(const Frame& s) { return s.r.textures[kFirstCausticTexture + s.f.causticFrame]; }
 
-// A stage that modulates colour and alpha: its texture with what came before.
-void SetModulatingStage(Frame& s, uint32_t stage) {
-  s.gpu.SetStageStates({{stage, D3DTSS_COLOROP, D3DTOP_MODULATE},
-                        {stage, D3DTSS_COLORARG1, D3DTA_TEXTURE},
-                        {stage, D3DTSS_COLORARG2, D3DTA_CURRENT},
-                        {stage, D3DTSS_ALPHAOP, D3DTOP_MODULATE},
-                        {stage, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
-                        {stage, D3DTSS_ALPHAARG2, D3DTA_CURRENT}});
-}
-
 void SetModulatingStages(Frame& s) {
-  SetModulatingStage(s, 0);
-  SetModulatingStage(s, 1);
-}
-
-// A stage that samples its texture with the scene's linear filters.
-void SetLinearSampling(Frame& s, uint32_t stage) {
-  s.gpu.SetStageStates({{stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR},
-                        {stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR},
-                        {stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR},
-                        {stage, D3DTSS_MIPMAPLODBIAS, 0}});
+  s.gpu.SetModulatingStage(0);
+  s.gpu.SetModulatingStage(1);
 }
 
 // Push, translate, set as the world, draw, pop.
@@ -204,8 +186,8 @@ void SetCeilingStates(Frame& s) {
   s.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
                         {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
                         {0, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
-  SetModulatingStage(s, 1);
-  SetLinearSampling(s, 0);
+  s.gpu.SetModulatingStage(1);
+  s.gpu.SetLinearSampling(0);
 }
 
 // The water surface seen from below, in two layers with the caustic frame,
@@ -244,7 +226,7 @@ void SetBackdropStates(Frame& s) {
   s.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
                         {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
                         {0, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
-  SetModulatingStage(s, 1);
+  s.gpu.SetModulatingStage(1);
 }
 
 // Fixed on the screen: the view has no turn and the same offset as the world.
@@ -280,8 +262,8 @@ void SetSeabedStates(Frame& s) {
                         {1, D3DTSS_COLORARG1, D3DTA_TEXTURE},
                         {1, D3DTSS_COLORARG2, D3DTA_CURRENT},
                         {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
-  SetLinearSampling(s, 0);
-  SetLinearSampling(s, 1);
+  s.gpu.SetLinearSampling(0);
+  s.gpu.SetLinearSampling(1);
 }
 
 void DrawSeabed(Frame& s, const Camera& camera, const VisibleTiles& visible) {
@@ -344,7 +326,7 @@ void SetFishStates(Frame& s) {
   SetStageFilters(s, 0, D3DTEXF_POINT);
   SetModulatingStages(s);
   s.gpu.device.SetTexture(1, CausticTexture(s));
-  SetLinearSampling(s, 1);
+  s.gpu.SetLinearSampling(1);
   SetStageFilters(s, 0, D3DTEXF_NONE);
   SetTSS(s, 0, D3DTSS_MIPFILTER, D3DTEXF_NONE);
   SetTSS(s, 0, D3DTSS_MIPMAPLODBIAS, 0);
@@ -397,7 +379,7 @@ void SetOverlayStates(Frame& s, uint32_t destBlend) {
                          {D3DRS_CULLMODE, D3DCULL_NONE},
                          {D3DRS_FOGENABLE, 0}});
   SetModulatingStages(s);
-  SetLinearSampling(s, 0);
+  s.gpu.SetLinearSampling(0);
 }
 
 // Additive shimmer over the whole screen, its texture repeated 32 × 24 times.

@@ -85,25 +85,11 @@ void SetSolidStates(ObjectPass& p) {
                          {D3DRS_FOGEND, FloatState(0.4f)}});
 }
 
-// A stage sampling its texture with the scene's linear filters.
-void SetLinearSampling(ObjectPass& p, uint32_t stage) {
-  p.gpu.SetStageStates({{stage, D3DTSS_MAGFILTER, D3DTEXF_LINEAR},
-                        {stage, D3DTSS_MINFILTER, D3DTEXF_LINEAR},
-                        {stage, D3DTSS_MIPFILTER, D3DTEXF_LINEAR},
-                        {stage, D3DTSS_MIPMAPLODBIAS, 0}});
-}
-
-// Stage 0's texture, its alpha from the texture and what came before it (a
-// fade puts the texture factor there); stage 1 without a texture.
-void SetTexturedStageZero(ObjectPass& p, uint32_t colourOp) {
-  p.gpu.SetStageStates({{0, D3DTSS_COLOROP, colourOp},
-                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
-                        {0, D3DTSS_COLORARG2, D3DTA_CURRENT},
-                        {0, D3DTSS_ALPHAOP, D3DTOP_MODULATE},
-                        {0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
-                        {0, D3DTSS_ALPHAARG2, D3DTA_CURRENT},
-                        {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
-                        {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+// Stage 0's texture modulated by the colour before it (a fade puts the
+// texture factor into its alpha); stage 1, without a texture, keeps the alpha.
+void SetModulatedTexture(ObjectPass& p) {
+  p.gpu.SetModulatingStage(0);
+  p.gpu.SetStageStates({{1, D3DTSS_COLOROP, D3DTOP_MODULATE}, {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
 }
 
 // Calls f(array) for the array of the given class (not the bubbles).
@@ -302,8 +288,8 @@ void DrawBubbles(ObjectPass& p, const TileObjects& objects) {
                          {D3DRS_ZWRITEENABLE, 0}});
   device.SetTexture(1, nullptr);
   device.SetTexture(0, p.resources.textures[kBubbleTexture]);
-  SetTexturedStageZero(p, D3DTOP_MODULATE);
-  SetLinearSampling(p, 0);
+  SetModulatedTexture(p);
+  p.gpu.SetLinearSampling(0);
   const uint32_t minusOne = 0xBF800000u;  // −1.0f
   SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, minusOne);
   SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, minusOne);
@@ -351,8 +337,8 @@ void SetPlantStates(ObjectPass& p) {
                          {D3DRS_ALPHATESTENABLE, 1},
                          {D3DRS_ALPHAREF, 160},
                          {D3DRS_ALPHAFUNC, D3DCMP_GREATER}});
-  SetTexturedStageZero(p, D3DTOP_MODULATE);
-  SetLinearSampling(p, 0);
+  SetModulatedTexture(p);
+  p.gpu.SetLinearSampling(0);
   if (p.resources.shaderReady) {
     const Matrix viewProjection = MatrixTranspose(MatrixMultiply(MatrixMultiply(f.world, f.view), f.projection));
     device.SetVertexShaderConstant(0, &viewProjection, 4);
@@ -379,8 +365,8 @@ void SetObjectStates(ObjectPass& p) {
                         {1, D3DTSS_COLORARG1, D3DTA_TEXTURE},
                         {1, D3DTSS_COLORARG2, D3DTA_CURRENT},
                         {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
-  SetLinearSampling(p, 0);
-  SetLinearSampling(p, 1);
+  p.gpu.SetLinearSampling(0);
+  p.gpu.SetLinearSampling(1);
 }
 
 }  // namespace

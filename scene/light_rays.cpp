@@ -166,18 +166,9 @@ void CLightRays::UpdateAndDraw(CachedDevice& gpu, const Vector3& farNormal, floa
                        {D3DRS_DESTBLEND, D3DBLEND_ONE},
                        {D3DRS_CULLMODE, D3DCULL_NONE},
                        {D3DRS_FOGENABLE, 0}});
-  gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_MODULATE},
-                      {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
-                      {0, D3DTSS_COLORARG2, D3DTA_CURRENT},
-                      {0, D3DTSS_ALPHAOP, D3DTOP_MODULATE},
-                      {0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE},
-                      {0, D3DTSS_ALPHAARG2, D3DTA_CURRENT},
-                      {0, D3DTSS_MAGFILTER, D3DTEXF_LINEAR},
-                      {0, D3DTSS_MINFILTER, D3DTEXF_LINEAR},
-                      {0, D3DTSS_MIPFILTER, D3DTEXF_LINEAR},
-                      {0, D3DTSS_MIPMAPLODBIAS, 0},
-                      {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
-                      {1, D3DTSS_ALPHAOP, D3DTOP_MODULATE}});
+  gpu.SetModulatingStage(0);
+  gpu.SetModulatingStage(1);
+  gpu.SetLinearSampling(0);
   uint8_t* data = nullptr;
   if (Failed(device.LockVertexBuffer(vertexBuffer_, 0, 0, &data, D3DLOCK_DISCARD))) return;
   auto* vertices = reinterpret_cast<RayVertex*>(data);
