@@ -125,7 +125,8 @@ target_compile_definitions(scene_probe PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 
 # A digest of the whole device call stream of a seed, to show that a change
 # left the drawing as it was.
-add_executable(call_stream ${CMAKE_SOURCE_DIR}/tools/call_stream/call_stream.cpp)
+add_executable(call_stream ${CMAKE_SOURCE_DIR}/tools/call_stream/call_stream.cpp
+               ${CMAKE_SOURCE_DIR}/tests/support/scene_run.cpp)
 target_link_libraries(call_stream PRIVATE sorvane_test_support_fast)
 add_dependencies(call_stream generated_textures)
 target_compile_definitions(call_stream PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
@@ -134,7 +135,7 @@ target_compile_definitions(call_stream PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 # executable of their own, so the native suite runs where there is no GL; and
 # the frame rate of the whole scene through it.
 file(GLOB SORVANE_GL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gl/*_test.cpp)
-add_executable(gl_tests ${SORVANE_GL_TESTS} ${CMAKE_SOURCE_DIR}/tests/support/gl_scene_run.cpp)
+add_executable(gl_tests ${SORVANE_GL_TESTS} ${CMAKE_SOURCE_DIR}/tests/support/scene_run.cpp)
 target_link_libraries(gl_tests PRIVATE sorvane_gl GTest::gtest GTest::gtest_main)
 target_compile_definitions(gl_tests PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 add_dependencies(gl_tests generated_textures)
@@ -142,7 +143,7 @@ add_test(NAME gl_tests COMMAND gl_tests)
 set_tests_properties(gl_tests PROPERTIES TIMEOUT 900)
 
 add_executable(gl_frame_rate ${CMAKE_SOURCE_DIR}/tools/gl_frame_rate/gl_frame_rate.cpp
-               ${CMAKE_SOURCE_DIR}/tests/support/gl_scene_run.cpp)
+               ${CMAKE_SOURCE_DIR}/tests/support/scene_run.cpp)
 target_link_libraries(gl_frame_rate PRIVATE sorvane_gl_fast)
 target_compile_options(gl_frame_rate PRIVATE -O2)
 target_compile_definitions(gl_frame_rate PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})

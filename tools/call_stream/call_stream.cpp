@@ -24,15 +24,9 @@
 #include <memory>
 #include <string>
 
-#include "base/auto_reset_event.h"
-#include "base/random.h"
 #include "device/d3d8_constants.h"
-#include "render/projection.h"
-#include "render/render_frame.h"
-#include "scene/folder_resource_source.h"
-#include "scene/scene.h"
-#include "settings/settings.h"
 #include "tests/support/device_recording.h"
+#include "tests/support/scene_run.h"
 
 namespace sorvane {
 namespace {
@@ -210,47 +204,24 @@ bool ParseOptions(int argc, char** argv, Options* o) {
 }
 
 int Run(const Options& o) {
-  FolderResourceSource resources(SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT);
-  if (!resources.Open()) {
-    std::fprintf(stderr, "call_stream: no generated resources in %s\n", SORVANE_GENERATED_DIR);
-    return 1;
-  }
-  SceneSettings settings;
-  settings.device.width = 1024;
-  settings.device.height = 768;
-  settings.counts = ScaleSceneCounts(o.detail, o.detail, o.detail);
-  settings.cameraSpeedFactor = CameraSpeedFactor(2);
-
   Digest digest;
   digest.dump = o.dump >= 0;
   DigestDirect3D direct3d(digest);
-  auto scene = std::make_unique<Scene>();
-  SeedRandom(o.seed);
-  if (!scene->world.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
-  int error = 0;
-  if (!InitScene(*scene, direct3d, settings, resources, error)) {
-    std::fprintf(stderr, "call_stream: scene initialisation failed with error %d\n", error);
+  SceneRun run;
+  std::string why;
+  if (!run.Open(&direct3d, 1024, 768, o.detail, o.seed, &why)) {
+    std::fprintf(stderr, "call_stream: %s\n", why.c_str());
     return 1;
   }
-  FrameState frame;
-  UpdateProjection(scene->resources.device, frame, 1024, 768);
   std::printf("seed %u detail %d\n", o.seed, o.detail);
   digest.EndPart("init", 0);
-
-  AutoResetEvent start = AutoResetEvent::Create();
-  AutoResetEvent stop = AutoResetEvent::Create();
   for (int n = 1; n <= o.frames; ++n) {
     digest.dump = n <= o.dump;
-    RenderFrame(*scene, frame, start, stop);
-    // The calculation thread's side of the hand-over, on this thread.
-    if (start.Wait(0)) {
-      RunCalculationCycle(scene->world);
-      stop.Set();
-    }
+    run.Frame();
     digest.EndPart("frame", n);
   }
   digest.dump = false;
-  ReleaseScene(*scene);
+  run.Close();
   digest.EndPart("release", 0);
   std::printf("all %ld %016llx\n", digest.calls(), static_cast<unsigned long long>(digest.hash()));
   return 0;

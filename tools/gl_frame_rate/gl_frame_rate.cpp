@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "device/device_gl.h"
-#include "tests/support/gl_scene_run.h"
+#include "tests/support/scene_run.h"
 
 namespace sorvane {
 namespace {
@@ -60,10 +60,14 @@ bool WritePpm(Device& device, const std::string& path) {
 }
 
 int Run(const Options& o) {
-  GlSceneRun run;
+  Direct3D* direct3d = CreateGlDirect3D({nullptr, 0, o.width, o.height});
+  if (direct3d == nullptr) {
+    std::fprintf(stderr, "gl_frame_rate: no EGL display with an OpenGL 4.5 compatibility context\n");
+    return 1;
+  }
+  SceneRun run;
   std::string why;
-  bool noGl = false;
-  if (!run.Open(o.width, o.height, o.detail, o.seed, &why, &noGl)) {
+  if (!run.Open(direct3d, o.width, o.height, o.detail, o.seed, &why)) {
     std::fprintf(stderr, "gl_frame_rate: %s\n", why.c_str());
     return 1;
   }

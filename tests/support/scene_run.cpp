@@ -1,21 +1,15 @@
-#include "tests/support/gl_scene_run.h"
+#include "tests/support/scene_run.h"
 
 #include "base/random.h"
-#include "device/device_gl.h"
 #include "render/projection.h"
 #include "scene/folder_resource_source.h"
 #include "settings/settings.h"
 
 namespace sorvane {
 
-bool GlSceneRun::Open(uint32_t width, uint32_t height, int detail, uint32_t seed, std::string* why, bool* noGl) {
-  *noGl = false;
-  direct3d_ = CreateGlDirect3D({nullptr, 0, width, height});
-  if (direct3d_ == nullptr) {
-    *noGl = true;
-    *why = "no EGL display with an OpenGL 4.5 compatibility context on this machine";
-    return false;
-  }
+bool SceneRun::Open(Direct3D* direct3d, uint32_t width, uint32_t height, int detail, uint32_t seed,
+                    std::string* why) {
+  direct3d_ = direct3d;
   FolderResourceSource resources(SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT);
   if (!resources.Open()) {
     *why = "no generated resources in " SORVANE_GENERATED_DIR;
@@ -38,7 +32,7 @@ bool GlSceneRun::Open(uint32_t width, uint32_t height, int detail, uint32_t seed
   return true;
 }
 
-FrameResult GlSceneRun::Frame() {
+FrameResult SceneRun::Frame() {
   const FrameResult result = RenderFrame(*scene_, frame_, start_, stop_);
   // The calculation thread's side of the hand-over.
   if (start_.Wait(0)) {
@@ -48,13 +42,15 @@ FrameResult GlSceneRun::Frame() {
   return result;
 }
 
-GlSceneRun::~GlSceneRun() {
+void SceneRun::Close() {
   if (scene_ != nullptr) {
     Device* device = scene_->resources.device;
     ReleaseScene(*scene_);
     if (device != nullptr) device->Release();
+    scene_.reset();
   }
   if (direct3d_ != nullptr) direct3d_->Release();
+  direct3d_ = nullptr;
 }
 
 }  // namespace sorvane
