@@ -7,6 +7,7 @@
 #include <bit>
 
 #include "device/d3d8_constants.h"
+#include "device/device_states.h"
 
 namespace sorvane {
 namespace {
@@ -95,32 +96,9 @@ void GlColour(uint32_t d3dColour, float* rgba) {
 
 GlStateTranslation::GlStateTranslation(bool depthBuffer)
     : world_(kIdentity), view_(kIdentity), projection_(kIdentity) {
-  render_[D3DRS_ZENABLE] = depthBuffer ? 1 : 0;
-  render_[D3DRS_SHADEMODE] = D3DSHADE_GOURAUD;
-  render_[D3DRS_ZWRITEENABLE] = 1;
-  render_[D3DRS_SRCBLEND] = D3DBLEND_ONE;
-  render_[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
-  render_[D3DRS_CULLMODE] = D3DCULL_CCW;
-  render_[D3DRS_ZFUNC] = D3DCMP_LESSEQUAL;
-  render_[D3DRS_ALPHAFUNC] = D3DCMP_ALWAYS;
-  render_[D3DRS_FOGEND] = std::bit_cast<uint32_t>(1.0f);
-  render_[D3DRS_TEXTUREFACTOR] = 0xFFFFFFFFu;
-  render_[D3DRS_LIGHTING] = 1;
-  render_[D3DRS_COLORVERTEX] = 1;
-  for (uint32_t s = 0; s < kStages; ++s) {
-    stage_[s][D3DTSS_COLOROP] = s == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
-    stage_[s][D3DTSS_COLORARG1] = D3DTA_TEXTURE;
-    stage_[s][D3DTSS_COLORARG2] = D3DTA_CURRENT;
-    stage_[s][D3DTSS_ALPHAOP] = s == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
-    stage_[s][D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
-    stage_[s][D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
-    stage_[s][D3DTSS_TEXCOORDINDEX] = s;
-    stage_[s][D3DTSS_ADDRESSU] = D3DTADDRESS_WRAP;  // GL's own repeat; no other mode is drawn
-    stage_[s][D3DTSS_ADDRESSV] = D3DTADDRESS_WRAP;
-    stage_[s][D3DTSS_MAGFILTER] = D3DTEXF_POINT;
-    stage_[s][D3DTSS_MINFILTER] = D3DTEXF_POINT;
-    stage_[s][D3DTSS_MIPFILTER] = D3DTEXF_NONE;
-  }
+  const DeviceStates defaults = DefaultDeviceStates(depthBuffer);
+  render_ = defaults.render;
+  for (uint32_t s = 0; s < kStages; ++s) stage_[s] = defaults.stages[s];
 
   // Depth runs 0…1 in clip space, as in Direct3D.
   glClipControl(GL_LOWER_LEFT, GL_ZERO_TO_ONE);

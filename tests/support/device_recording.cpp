@@ -48,31 +48,6 @@ HResult RecordingDevice::SetTransform(uint32_t state, const Matrix& m) {
     for (float f : row) args.push_back(Bits(f));
   return Record("SetTransform", std::move(args));
 }
-DeviceStates::DeviceStates() {
-  render.fill(0);
-  render[D3DRS_ZENABLE] = 1;
-  render[D3DRS_ZWRITEENABLE] = 1;
-  render[D3DRS_SRCBLEND] = D3DBLEND_ONE;
-  render[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
-  render[D3DRS_CULLMODE] = D3DCULL_CCW;
-  render[D3DRS_ZFUNC] = D3DCMP_LESSEQUAL;
-  render[D3DRS_ALPHAFUNC] = D3DCMP_ALWAYS;
-  render[D3DRS_SHADEMODE] = D3DSHADE_GOURAUD;
-  render[D3DRS_FOGEND] = 0x3F800000u;  // 1.0f
-  render[D3DRS_TEXTUREFACTOR] = 0xFFFFFFFFu;
-  render[D3DRS_LIGHTING] = 1;
-  render[D3DRS_COLORVERTEX] = 1;
-  for (uint32_t s = 0; s < stages.size(); ++s) {
-    stages[s].fill(0);
-    stages[s][D3DTSS_COLOROP] = s == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
-    stages[s][D3DTSS_ALPHAOP] = s == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
-    stages[s][D3DTSS_COLORARG1] = stages[s][D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
-    stages[s][D3DTSS_COLORARG2] = stages[s][D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
-    stages[s][D3DTSS_MAGFILTER] = stages[s][D3DTSS_MINFILTER] = D3DTEXF_POINT;
-    stages[s][D3DTSS_MIPFILTER] = D3DTEXF_NONE;
-  }
-}
-
 HResult RecordingDevice::SetRenderState(uint32_t state, uint32_t value) {
   const HResult r = Record("SetRenderState", {state, value});
   if (!Failed(r) && state < states.render.size()) states.render[state] = value;

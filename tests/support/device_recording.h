@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "device/device.h"
+#include "device/device_states.h"
 
 namespace sorvane {
 
@@ -59,17 +60,9 @@ class CallLog {
   std::map<std::string, Failure> failures_;
 };
 
-// The render and stage states a device holds: Direct3D 8's defaults at
-// creation, then whatever was set.
-struct DeviceStates {
-  DeviceStates();
-  std::array<uint32_t, 256> render;
-  std::array<std::array<uint32_t, 33>, 8> stages;
-};
-
 // What a draw drew with.
 struct DrawStates {
-  DeviceStates states;
+  DeviceStates states = DefaultDeviceStates(true);
   std::array<Texture*, 2> textures;
 };
 
@@ -126,7 +119,7 @@ class RecordingDevice : public Device, public CallLog {
   size_t LiveResources() const;
   // What the states and the textures of stages 0 and 1 are now, as the
   // device took them; with keepDrawStates, each draw keeps a copy.
-  DeviceStates states;
+  DeviceStates states = DefaultDeviceStates(true);
   std::array<Texture*, 2> textures{};
   bool keepDrawStates = false;
   std::vector<DrawStates> drawStates;

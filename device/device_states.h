@@ -1,0 +1,18 @@
+// The render and texture-stage states of a device by their Direct3D 8
+// numbers, and those a new device starts with.
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace sorvane {
+
+struct DeviceStates {
+  std::array<uint32_t, 256> render{};
+  std::array<std::array<uint32_t, 33>, 8> stages{};
+};
+
+// Direct3D 8's documented defaults; the depth test is on when the device has
+// a depth buffer.
+DeviceStates DefaultDeviceStates(bool depthBuffer);
+
+}  // namespace sorvane
