@@ -7,8 +7,14 @@ build=${1:?usage: run.sh <builddir> <seconds>}
 seconds=${2:?usage: run.sh <builddir> <seconds>}
 here=$(cd "$(dirname "$0")" && pwd)
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 >/dev/null
+# The fuzzers are a project of their own: show why when it does not build, rather than fail silently.
+mkdir -p "$build"
+if ! { cmake -S "$here" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
+       cmake --build "$build" -j2; } >"$build/build.log" 2>&1; then
+  echo "the fuzzers did not build; log $build/build.log:"
+  tail -40 "$build/build.log"
+  exit 1
+fi
 "$build/make_seeds" "$build/seeds"
 mkdir -p "$build/seeds/shader"
 cp "$here/../../resources/plant_shader.vsh" "$build/seeds/shader/"
