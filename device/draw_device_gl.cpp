@@ -106,6 +106,9 @@ HResult GlDevice::Present() {
   BeginFrame();
   frames_.Present(context_->onWindow());
   context_->SwapBuffers();
+  // A window's swap waits for the frame; offscreen nothing else would, and a
+  // stop would wait for a queue of frames still to be drawn.
+  if (!context_->onWindow()) glFinish();
   frameOpen_ = false;
   return D3D_OK;
 }

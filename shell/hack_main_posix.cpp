@@ -128,18 +128,16 @@ int RunSnapshot(HackOptions& options) {
                           static_cast<uint32_t>(kSnapshotSize.height)};
   const Start start = StartScene(saver, surface, kSnapshotSize);
   if (start != Start::Ready) return Finish(saver, start == Start::Stopped ? 0 : 1);
-  uint32_t width = 0;
-  uint32_t height = 0;
-  std::vector<uint32_t> pixels;
   for (int32_t i = 0; i < options.frames; ++i) {
     if (StopRequested()) return Finish(saver, 0);
     const FrameResult frame = saver.DrawFrame();
     if (frame == FrameResult::DeviceLost || frame == FrameResult::DeviceNotReset)
       return Finish(saver, Fail("the device was lost"));
-    // Reading each frame back waits until it is drawn: offscreen nothing else
-    // does, and a stop would wait for a queue of frames still to be drawn.
-    if (!ReadGlFrame(*saver.device(), &width, &height, &pixels)) return Finish(saver, Fail("no frame to read back"));
   }
+  uint32_t width = 0;
+  uint32_t height = 0;
+  std::vector<uint32_t> pixels;
+  if (!ReadGlFrame(*saver.device(), &width, &height, &pixels)) return Finish(saver, Fail("no frame to read back"));
   int status = 0;
   if (!WritePng(options.snapshot, width, height, pixels)) status = Fail("cannot write " + options.snapshot);
   return Finish(saver, status);

@@ -2,9 +2,9 @@
 # Frames per second of one commit's two builds, back to back at 1024 × 768 on
 # this machine, at default detail and at detail 4: Sorvane.scr under Wine (on
 # the display, paced to at most one frame every 30 ms, as wined3d counts
-# them) and the Linux hack through OpenGL (offscreen, unpaced, each frame read
-# back; the frames of a long and a short run of the same seed subtracted, so
-# that start-up does not count).
+# them) and the Linux hack through OpenGL (offscreen, unpaced, each frame
+# finished before the next; the frames of a long and a short run of the same
+# seed subtracted, so that start-up does not count).
 # Usage: tools/frame-rates.sh [Sorvane.scr [sorvane]]   (needs DISPLAY for Wine)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
