@@ -42,7 +42,7 @@ install(FILES ${SORVANE_GENERATED_DIR}/sorvane.ogg ${SORVANE_GENERATED_DIR}/svam
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sorvane)
-set(CPACK_PACKAGE_VERSION 2.9.3)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "underwater world screensaver for xscreensaver")
 set(CPACK_PACKAGE_DESCRIPTION
     "A camera glides above the seabed among ruins, corals and plants while thousands of fish swim around it.")

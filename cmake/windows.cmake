@@ -73,7 +73,11 @@ add_dependencies(Sorvane generated_resources generated_sounds)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   add_test(NAME shipped_module COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/shipped_module_check.sh $<TARGET_FILE:Sorvane>)
 endif()
-set(SORVANE_RESOURCE_INPUTS ${SORVANE_GENERATED_FILES} ${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest
+# The manifest and the settings window's title carry the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/resources/Sorvane.manifest.in ${SORVANE_GENERATED}/Sorvane.manifest @ONLY)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/shell/startup_win32.cpp PROPERTIES
+  COMPILE_DEFINITIONS SORVANE_VERSION="${PROJECT_VERSION}")
+set(SORVANE_RESOURCE_INPUTS ${SORVANE_GENERATED_FILES} ${SORVANE_GENERATED}/Sorvane.manifest
     ${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh ${CMAKE_SOURCE_DIR}/resources/settings_dialog_en.rc
     ${CMAKE_SOURCE_DIR}/resources/settings_dialog_ru.rc ${CMAKE_SOURCE_DIR}/resources/settings_dialog_ids.h)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/Sorvane.rc PROPERTIES

@@ -16,7 +16,7 @@ namespace sorvane {
 
 namespace {
 
-constexpr const char* kSettingsWindowTitle = "Sorvane v2.9.3";
+constexpr const char* kSettingsWindowTitle = "Sorvane v" SORVANE_VERSION;
 
 std::string LocaleText(LCTYPE type) {
   wchar_t wide[260] = {};
