@@ -5,6 +5,8 @@
 namespace sorvane {
 
 constexpr float kCellSize = 0.02f;
+// The same as a count: a coordinate divided by it is in cells' widths.
+constexpr float kCellsPerUnit = 50.0f;
 
 // The world coordinate of a cell's centre along one axis; fractional cells
 // (points on a curve through cell centres) map the same way.

@@ -7,7 +7,6 @@ if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   set(CMAKE_INSTALL_PREFIX /usr CACHE PATH "Where cmake --install puts the hack" FORCE)
 endif()
 include(GNUInstallDirs)
-find_package(X11 REQUIRED)
 find_package(PNG REQUIRED)
 pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
 

@@ -11,7 +11,8 @@ find_package(X11 REQUIRED)
 
 set(SORVANE_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
 
-# The same sources twice: sanitized for the tests, optimised for the benchmarks.
+# The same sources twice: sanitized for the tests, optimised for the hack, the
+# benchmarks and the figure tools.
 add_library(sorvane_core STATIC ${SORVANE_CORE_SOURCES} ${SORVANE_NATIVE_SOURCES})
 target_include_directories(sorvane_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core PUBLIC ${SORVANE_SANITIZERS} -Wall -Wextra)
@@ -35,7 +36,8 @@ target_link_libraries(sorvane_gl_fast PUBLIC sorvane_core_fast OpenGL::OpenGL Op
 add_library(sorvane_test_support STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp
             ${CMAKE_SOURCE_DIR}/tests/support/pass_states.cpp)
 target_link_libraries(sorvane_test_support PUBLIC sorvane_core)
-add_library(sorvane_test_support_fast STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp)
+add_library(sorvane_test_support_fast STATIC ${CMAKE_SOURCE_DIR}/tests/support/device_recording.cpp
+            ${CMAKE_SOURCE_DIR}/tests/support/pass_states.cpp)
 target_compile_options(sorvane_test_support_fast PRIVATE -O2)
 target_link_libraries(sorvane_test_support_fast PUBLIC sorvane_core_fast)
 
@@ -58,6 +60,8 @@ file(GLOB SORVANE_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/nativ
 add_executable(native_tests ${SORVANE_NATIVE_TESTS})
 target_link_libraries(native_tests PRIVATE sorvane_test_support sorvane_soundgen sorvane_fishgen GTest::gtest GTest::gtest_main)
 add_test(NAME native_tests COMMAND native_tests)
+# An allocation too large for memory fails as it would without the sanitizer.
+set_tests_properties(native_tests PROPERTIES ENVIRONMENT "ASAN_OPTIONS=allocator_may_return_null=1")
 
 file(GLOB SORVANE_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*_bench.cpp)
 if(SORVANE_BENCHMARKS)
@@ -74,7 +78,7 @@ add_test(NAME layers COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-layers.sh)
 # The frame/calculation handshake once more under ThreadSanitizer.
 add_executable(handshake_tsan_tests
   ${CMAKE_SOURCE_DIR}/tests/native/calculation_thread_test.cpp
-  ${CMAKE_SOURCE_DIR}/shell/calculation_thread.cpp
+  ${CMAKE_SOURCE_DIR}/saver/calculation_thread.cpp
   ${CMAKE_SOURCE_DIR}/base/auto_reset_event_posix.cpp
   ${CMAKE_SOURCE_DIR}/base/random.cpp)
 target_include_directories(handshake_tsan_tests PRIVATE ${CMAKE_SOURCE_DIR})

@@ -6,9 +6,13 @@
 
 namespace sorvane {
 
+constexpr uint32_t kRenderStateCount = 256;
+constexpr uint32_t kTextureStages = 8;
+constexpr uint32_t kTextureStageStateCount = 33;
+
 struct DeviceStates {
-  std::array<uint32_t, 256> render{};
-  std::array<std::array<uint32_t, 33>, 8> stages{};
+  std::array<uint32_t, kRenderStateCount> render{};
+  std::array<std::array<uint32_t, kTextureStageStateCount>, kTextureStages> stages{};
 };
 
 // Direct3D 8's documented defaults; the depth test is on when the device has

@@ -5,15 +5,12 @@
 #include <cstdint>
 
 #include "device/device.h"
+#include "device/device_states.h"
 
 namespace sorvane {
 
 class StateCache {
  public:
-  static constexpr uint32_t kRenderStates = 255;
-  static constexpr uint32_t kStages = 8;
-  static constexpr uint32_t kStageStates = 33;
-
   StateCache() { Reset(); }
 
   // Forget everything: the next setting of each state reaches the device.
@@ -23,17 +20,17 @@ class StateCache {
   }
 
   HResult SetRenderStateCached(Device& device, uint32_t state, uint32_t value) {
-    if (state >= kRenderStates || renderStates_[state] == value) return 0;
+    if (state >= kRenderStateCount || renderStates_[state] == value) return 0;
     HResult r = device.SetRenderState(state, value);
     if (!Failed(r)) renderStates_[state] = value;
     return r;
   }
 
   // The value last taken by the device, or 0xFFFFFFFF when none yet.
-  uint32_t RenderStateValue(uint32_t state) const { return state < kRenderStates ? renderStates_[state] : kUnset; }
+  uint32_t RenderStateValue(uint32_t state) const { return state < kRenderStateCount ? renderStates_[state] : kUnset; }
 
   HResult SetTextureStageStateCached(Device& device, uint32_t stage, uint32_t type, uint32_t value) {
-    if (stage >= kStages || type >= kStageStates || stageStates_[stage][type] == value) return 0;
+    if (stage >= kTextureStages || type >= kTextureStageStateCount || stageStates_[stage][type] == value) return 0;
     HResult r = device.SetTextureStageState(stage, type, value);
     if (!Failed(r)) stageStates_[stage][type] = value;
     return r;
@@ -41,8 +38,8 @@ class StateCache {
 
  private:
   static constexpr uint32_t kUnset = 0xFFFFFFFFu;
-  std::array<uint32_t, kRenderStates> renderStates_;
-  std::array<std::array<uint32_t, kStageStates>, kStages> stageStates_;
+  std::array<uint32_t, kRenderStateCount> renderStates_;
+  std::array<std::array<uint32_t, kTextureStageStateCount>, kTextureStages> stageStates_;
 };
 
 }  // namespace sorvane

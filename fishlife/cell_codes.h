@@ -13,6 +13,9 @@ constexpr int kGridCells = kGridSize * kGridSize;
 constexpr int kSwimLevels = 8;
 constexpr int kLevelPairGrids = 4;
 
+// Grids are stored row by row.
+constexpr int CellIndex(int column, int row) { return row * kGridSize + column; }
+
 constexpr uint8_t kEmptySand = 0;
 // Written around obstacles; blocks every level.
 constexpr uint8_t kMarginCode = 250;

@@ -2,6 +2,7 @@
 // and its wariness of the camera.
 #pragma once
 #include <cstdint>
+#include <iterator>
 
 #include "base/world_units.h"
 #include "fishlife/gwave.h"
@@ -43,6 +44,24 @@ inline bool CloserThan(const Fish& f, float cameraX, float cameraZ, float d) {
 }
 inline bool FartherThan(const Fish& f, float cameraX, float cameraZ, float d) {
   return AbsDistance(f.x, cameraX) > d || AbsDistance(f.z, cameraZ) > d;
+}
+
+// A pace is the frames a fish takes to cross one cell; its tail beats at the
+// pace's speed factor.
+struct Pace {
+  float framesPerCell;
+  float speedFactor;
+};
+constexpr Pace kPaces[] = {{30.0f, 0.9f}, {35.0f, 0.9f}, {40.0f, 0.7f}};
+
+// The pace a draw gives: placement counts 0 … 7, a new route draws 0 … 8.
+constexpr float kPaceOfDraw[9] = {40.0f, 35.0f, 35.0f, 30.0f, 30.0f, 40.0f, 40.0f, 40.0f, 40.0f};
+
+inline float SpeedFactor(float framesPerCell) {
+  for (const Pace& pace : kPaces) {
+    if (framesPerCell <= pace.framesPerCell) return pace.speedFactor;
+  }
+  return kPaces[std::size(kPaces) - 1].speedFactor;
 }
 
 // Fish plan and move only this close to the camera, and are drawn only closer

@@ -17,21 +17,12 @@ float WrapDegrees(float a) {
   return a;
 }
 
-float SpeedFactor(float framesPerCell) {
-  if (framesPerCell >= 20.0f && framesPerCell < 30.0f) return 1.1f;
-  if (framesPerCell >= 30.0f && framesPerCell < 40.0f) return 0.9f;
-  if (framesPerCell >= 40.0f && framesPerCell < 50.0f) return 0.7f;
-  return 1.0f;
-}
-
-int CellIndex(int column, int row) { return row * kGridSize + column; }
-
 // The step ends at the cell boundary: the fish lands on the next cell, which
 // it already holds, and gives up the one it leaves.
 void EndStep(Fish& f, int16_t* layer, float target, Step step) {
   f.heading = WrapDegrees(f.heading);
   f.stepHeading = target;
-  layer[CellIndex(f.cellX, f.cellY)] = kUnreached;
+  layer[CellIndex(f.cellX, f.cellY)] = kFreeWater;
   f.cellX = static_cast<int16_t>(f.cellX + step.dx);
   f.cellY = static_cast<int16_t>(f.cellY + step.dy);
   f.frameInStep = 0;
@@ -78,7 +69,7 @@ float StepHeadingDegrees(Step step) {
   return kHeadings[step.dx + 1][step.dy + 1];
 }
 
-bool AdvanceFish(Fish& f, GWave& layers, const FishView& view, FishMotion& motion) {
+bool AdvanceFish(Fish& f, GWave& gWave, const FishView& view, FishMotion& motion) {
   if (FartherThan(f, view.cameraX, view.cameraZ, kFishActiveDistance)) return false;
   const float ground = view.groundHeight(view.heightGrid, f.x, f.z);
   for (int i = 0; i < 6; ++i) {
@@ -104,14 +95,14 @@ bool AdvanceFish(Fish& f, GWave& layers, const FishView& view, FishMotion& motio
 
     const Step step = f.steps[f.stepIndex];
     ++f.frameInStep;
-    f.x += step.dx / (f.framesPerCell * 50.0f);
-    f.z += step.dy / (f.framesPerCell * 50.0f);
+    f.x += step.dx / (f.framesPerCell * kCellsPerUnit);
+    f.z += step.dy / (f.framesPerCell * kCellsPerUnit);
     if (f.checkFrame == f.frameInStep && f.calmSteps == 0 &&
         CloserThan(f, view.cameraX, view.cameraZ, kStartleDistance)) {
       f.startled = 1;
     }
     if (f.frameInStep >= static_cast<int>(f.framesPerCell)) {
-      EndStep(f, layers.levelLayers[f.level], target, step);
+      EndStep(f, gWave.levelLayers[f.level], target, step);
     }
   }
   motion = {diff, s, static_cast<int>(f.framesPerCell)};

@@ -59,7 +59,7 @@ struct FishMotion {
 
 // Moves a fish near the camera and inside the view one frame along its route.
 // False when it is not to be drawn this frame.
-bool AdvanceFish(Fish& fish, GWave& layers, const FishView& view, FishMotion& motion);
+bool AdvanceFish(Fish& fish, GWave& gWave, const FishView& view, FishMotion& motion);
 
 // The heading of a step direction in degrees; west is -180.
 float StepHeadingDegrees(Step step);

@@ -29,7 +29,7 @@ void PlaceFish(Fish& f, FishPlacementCounters& c, int32_t fishCount, NavigationM
   f.firstFrame = 1;
   f.tailStep = 3.0f;
 
-  f.framesPerCell = (c.speed == 1 || c.speed == 2) ? 35.0f : (c.speed == 3 || c.speed == 4) ? 30.0f : 40.0f;
+  f.framesPerCell = kPaceOfDraw[c.speed];
   c.speed = c.speed == 7 ? 0 : c.speed + 1;
 
   // Blocks of fishCount / 20 fish share a species; with fewer than 20 fish
@@ -54,10 +54,10 @@ void PlaceFish(Fish& f, FishPlacementCounters& c, int32_t fishCount, NavigationM
     row = RandomBelow(320.0f) + 40;
     f.cellX = f.targetX = static_cast<int16_t>(column);
     f.cellY = f.targetY = static_cast<int16_t>(row);
-    f.x = column * 0.02f + 0.01f;
-    f.z = row * 0.02f + 0.01f;
-  } while (map.cellClass[pairGrid[row * kGridSize + column]] != 0 || CloserThan(f, cameraX, cameraZ, 0.2f));
-  pairGrid[row * kGridSize + column] = kSpawnMark;
+    f.x = CellCentre(column);
+    f.z = CellCentre(row);
+  } while (map.cellClass[pairGrid[CellIndex(column, row)]] != 0 || CloserThan(f, cameraX, cameraZ, 0.2f));
+  pairGrid[CellIndex(column, row)] = kSpawnMark;
 
   f.homeX = f.cellX;
   f.homeY = f.cellY;

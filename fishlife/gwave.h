@@ -9,7 +9,7 @@ namespace sorvane {
 
 // Layer values; distances written by a search are 0 and above.
 constexpr int16_t kBlocked = -1;
-constexpr int16_t kUnreached = -2;
+constexpr int16_t kFreeWater = -2;
 constexpr int16_t kStartMarker = -3;
 
 // Fish search a window of this many columns and rows around their two cells.

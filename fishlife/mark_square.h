@@ -11,7 +11,7 @@ namespace sorvane {
 template <typename T>
 inline void MarkSquareOf(T* grid, T value, int column, int row, int size) {
   const int half = (size - 1) / 2;
-  T* centre = grid + row * kGridSize + column;
+  T* centre = grid + CellIndex(column, row);
   for (int dy = -half; dy <= half; ++dy) {
     for (int dx = -half; dx <= half; ++dx) {
       if (dx != 0 || dy != 0) centre[dy * kGridSize + dx] = value;

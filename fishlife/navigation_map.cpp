@@ -22,7 +22,7 @@ template <typename Wanted>
 void MarginPass(uint8_t* cellGrid, int first, int last, int size, Wanted wanted) {
   for (int row = first; row <= last; ++row) {
     for (int column = first; column <= last; ++column) {
-      if (wanted(cellGrid[row * kGridSize + column])) MarkSquare(cellGrid, kMarginCode, column, row, size);
+      if (wanted(cellGrid[CellIndex(column, row)])) MarkSquare(cellGrid, kMarginCode, column, row, size);
     }
   }
 }
@@ -40,6 +40,7 @@ bool NavigationMap::Allocate() {
     grid = ZeroedGrid();
     ok = ok && grid != nullptr;
   }
+  ok = ok && gWave.Init(kGridSize, kGridSize);
   if (!ok) Release();
   return ok;
 }
@@ -47,7 +48,7 @@ bool NavigationMap::Allocate() {
 void NavigationMap::Release() {
   cellGrid.reset();
   for (auto& grid : levelPairGrids) grid.reset();
-  pathSearch.Release();
+  gWave.Release();
 }
 
 void AddObstacleMargins(NavigationMap& map) {
@@ -63,11 +64,11 @@ void BuildLevelPairGrids(NavigationMap& map) {
   for (auto& grid : map.levelPairGrids) std::copy_n(cells, kGridCells, grid.get());
   for (int row = kFirstInner; row <= kLastInner; ++row) {
     for (int column = kFirstInner; column <= kLastInner; ++column) {
-      const ObstacleGroup* group = FindObstacleGroup(cells[row * kGridSize + column]);
+      const ObstacleGroup* group = FindObstacleGroup(cells[CellIndex(column, row)]);
       if (group == nullptr) continue;
       for (int pair = FirstClearedPairGrid(*group); pair < kLevelPairGrids; ++pair) {
         uint8_t* grid = map.levelPairGrids[pair].get();
-        grid[row * kGridSize + column] = 0;
+        grid[CellIndex(column, row)] = 0;
         MarkSquare(grid, uint8_t{0}, column, row, group->clearingSize);
       }
     }
@@ -75,23 +76,23 @@ void BuildLevelPairGrids(NavigationMap& map) {
 }
 
 void BuildLevelLayers(NavigationMap& map) {
-  GWave& wave = map.pathSearch;
+  GWave& gWave = map.gWave;
   const uint8_t* cells = map.cellGrid.get();
   for (int cell = 0; cell < kGridCells; ++cell) {
-    wave.baseLayer[cell] = map.cellClass[cells[cell]] != 0 ? kBlocked : kUnreached;
+    gWave.baseLayer[cell] = map.cellClass[cells[cell]] != 0 ? kBlocked : kFreeWater;
   }
-  wave.BlockBorder();
-  wave.CopyBaseToLevels();
+  gWave.BlockBorder();
+  gWave.CopyBaseToLevels();
   for (int row = kFirstInner; row <= kLastInner; ++row) {
     for (int column = kFirstInner; column <= kLastInner; ++column) {
-      const uint8_t code = cells[row * kGridSize + column];
+      const uint8_t code = cells[CellIndex(column, row)];
       if (map.cellClass[code] == 0) continue;
       const ObstacleGroup* group = FindObstacleGroup(code);
       if (group == nullptr) continue;
       for (int level = group->firstFreeLevel; level < kSwimLevels; ++level) {
-        int16_t* layer = wave.levelLayers[level];
-        layer[row * kGridSize + column] = kUnreached;
-        MarkSquare(layer, kUnreached, column, row, group->clearingSize);
+        int16_t* layer = gWave.levelLayers[level];
+        layer[CellIndex(column, row)] = kFreeWater;
+        MarkSquare(layer, kFreeWater, column, row, group->clearingSize);
       }
     }
   }

@@ -11,7 +11,8 @@
 namespace sorvane {
 
 struct NavigationMap {
-  // Zeroed cell grid and level-pair grids; false when an allocation fails.
+  // Zeroed cell grid and level-pair grids, and the path search's layers for
+  // the whole grid; false when an allocation fails.
   bool Allocate();
   void Release();
 
@@ -19,7 +20,7 @@ struct NavigationMap {
   // Grid p serves swim levels 2p and 2p + 1; a cell of class 0 is free there.
   std::array<std::unique_ptr<uint8_t[]>, kLevelPairGrids> levelPairGrids;
   CellClassTable cellClass{};
-  GWave pathSearch;
+  GWave gWave;
   // Set until the first calculation cycle has built the level layers.
   bool mapBuildPending = true;
 };

@@ -23,7 +23,7 @@ bool GWave::ExpandWave() {
     int16_t* cell = frontier[i];
     for (int d = 0; d < 8; ++d) {
       int16_t* neighbour = cell + offsets[d];
-      if (*neighbour == kUnreached) {
+      if (*neighbour == kFreeWater) {
         // A wave longer than the list leaves the rest unreached for now: a
         // later wave may still reach them, and every distance written keeps a
         // neighbour one lower, so the walk still ends at the destination.

@@ -18,9 +18,7 @@ constexpr int kTargetMargin = 40;
 constexpr int kTargetDraws = 16;
 constexpr int kRespawnDraws = 4000;
 
-int16_t* Layer(NavigationMap& map, const Fish& f) { return map.pathSearch.levelLayers[f.level]; }
-int CellIndex(int column, int row) { return row * kGridSize + column; }
-
+int16_t* Layer(NavigationMap& map, const Fish& f) { return map.gWave.levelLayers[f.level]; }
 void MoveTo(Fish& f, int column, int row) {
   f.cellX = f.targetX = static_cast<int16_t>(column);
   f.cellY = f.targetY = static_cast<int16_t>(row);
@@ -40,9 +38,9 @@ bool Respawn(Fish& f, NavigationMap& map, float cameraX, float cameraZ, bool hol
     const int column = static_cast<int>(RandomUnit() * 350.0f) + 25;
     const int row = static_cast<int>(RandomUnit() * 350.0f) + 25;
     const float x = CellCentre(column), z = CellCentre(row);
-    if (map.cellClass[pairGrid[CellIndex(column, row)]] != 0 || layer[CellIndex(column, row)] != kUnreached) continue;
+    if (map.cellClass[pairGrid[CellIndex(column, row)]] != 0 || layer[CellIndex(column, row)] != kFreeWater) continue;
     if (AbsDistance(x, cameraX) < 0.2f && AbsDistance(z, cameraZ) < 0.2f) continue;
-    if (holdsCell) layer[CellIndex(f.cellX, f.cellY)] = kUnreached;
+    if (holdsCell) layer[CellIndex(f.cellX, f.cellY)] = kFreeWater;
     MoveTo(f, column, row);
     layer[CellIndex(column, row)] = kBlocked;
     f.homeX = f.cellX;
@@ -72,15 +70,15 @@ bool SameOrReverse(Step a, int16_t dx, int16_t dy) {
 
 // One planning attempt from the fish's cell; true when the route is accepted.
 bool TryRoute(Fish& f, NavigationMap& map, int attempts, float cameraX, float cameraZ) {
-  GWave& search = map.pathSearch;
-  if (!DrawTarget(f.homeX, f.cellX, search.width, f.targetX)) return false;
-  if (!DrawTarget(f.homeY, f.cellY, search.height, f.targetY)) return false;
-  if (Layer(map, f)[CellIndex(f.targetX, f.targetY)] != kUnreached) return false;
+  GWave& gWave = map.gWave;
+  if (!DrawTarget(f.homeX, f.cellX, gWave.width, f.targetX)) return false;
+  if (!DrawTarget(f.homeY, f.cellY, gWave.height, f.targetY)) return false;
+  if (Layer(map, f)[CellIndex(f.targetX, f.targetY)] != kFreeWater) return false;
 
   Cell start{f.cellX, f.cellY};
   Cell destination{f.targetX, f.targetY};
-  search.LoadWindow(f.level, start, destination);
-  const int length = search.SearchWindow(f.steps, kMaxRouteSteps, start, destination);
+  gWave.LoadWindow(f.level, start, destination);
+  const int length = gWave.SearchWindow(f.steps, kMaxRouteSteps, start, destination);
   if (length < 1) return false;
   f.routeLength = static_cast<uint16_t>(length);
 
@@ -98,8 +96,8 @@ bool TryRoute(Fish& f, NavigationMap& map, int attempts, float cameraX, float ca
     sx += f.steps[i].dx;
     sz += f.steps[i].dy;
   }
-  const float ax = cameraX - f.x - sx / 50.0f;
-  const float az = cameraZ - f.z - sz / 50.0f;
+  const float ax = cameraX - f.x - sx / kCellsPerUnit;
+  const float az = cameraZ - f.z - sz / kCellsPerUnit;
   return !(ax > -0.13f && ax < 0.13f && az > -0.13f && az < 0.13f);
 }
 
@@ -109,7 +107,7 @@ void HoldSpawnCells(Fish* fish, int32_t count, NavigationMap& map, float cameraX
   for (int32_t i = 0; i < count; ++i) {
     Fish& f = fish[i];
     int16_t& cell = Layer(map, f)[CellIndex(f.cellX, f.cellY)];
-    if (cell == kUnreached) {
+    if (cell == kFreeWater) {
       cell = kBlocked;
       continue;
     }
@@ -122,11 +120,7 @@ void HoldSpawnCells(Fish* fish, int32_t count, NavigationMap& map, float cameraX
 void PlanRoute(Fish& f, NavigationMap& map, float cameraX, float cameraZ) {
   if (FartherThan(f, cameraX, cameraZ, kFishActiveDistance) || !f.needsRoute) return;
 
-  const int d = static_cast<int>(RandomUnit() * 8.0f);
-  float pace = d == 0 ? 40.0f : (d == 1 || d == 2) ? 35.0f : (d == 3 || d == 4) ? 30.0f : 40.0f;
-  if (pace > f.framesPerCell + 20.0f) pace = f.framesPerCell + 20.0f;
-  if (pace < f.framesPerCell - 20.0f) pace = f.framesPerCell - 20.0f;
-  f.framesPerCell = pace;
+  f.framesPerCell = kPaceOfDraw[static_cast<int>(RandomUnit() * 8.0f)];
   f.x = CellCentre(f.cellX);
   f.z = CellCentre(f.cellY);
 

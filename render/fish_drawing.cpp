@@ -58,17 +58,15 @@ class FishPass {
         d.SetTexture(0, t_.skins[f.species]);
         r_.boundSpecies = f.species;
       }
-      if (f.alphaTest) {
-        SetRS(D3DRS_ALPHATESTENABLE, 1);
-        SetRS(D3DRS_ALPHAREF, kAlphaRef);
-      }
+      // A fish close by is tested against the reference instead of blended.
+      SetRS(D3DRS_ALPHATESTENABLE, f.alphaTest ? 1 : 0);
+      if (f.alphaTest) SetRS(D3DRS_ALPHAREF, kAlphaRef);
       SetRS(D3DRS_ALPHABLENDENABLE, f.blend ? 1 : 0);
       d.SetTransform(D3DTS_WORLD, f.world);
       d.SetIndices(t_.buffers.indices, f.baseVertex);
       d.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(t_.buffers.vertexCount[f.species]),
                              static_cast<uint32_t>(t_.buffers.firstIndex[f.species]),
                              static_cast<uint32_t>(t_.buffers.indexCount[f.species] / 3));
-      SetRS(D3DRS_ALPHATESTENABLE, 0);
       ++figures.drawCalls;
     }
     r_.pending.clear();
@@ -115,11 +113,11 @@ class FishPass {
 
 }  // namespace
 
-void AdvanceSchool(FishRenderer& renderer, const FishView& view, Fish* fish, int32_t count, GWave& layers) {
+void AdvanceSchool(FishRenderer& renderer, const FishView& view, Fish* fish, int32_t count, GWave& gWave) {
   renderer.moved.clear();
   for (int32_t i = 0; i < count; ++i) {
     FishMotion motion{};
-    if (AdvanceFish(fish[i], layers, view, motion)) renderer.moved.push_back({i, motion});
+    if (AdvanceFish(fish[i], gWave, view, motion)) renderer.moved.push_back({i, motion});
   }
 }
 
@@ -133,8 +131,6 @@ FishPassFigures DrawSchool(FishRenderer& renderer, const FishDrawTarget& target,
   target.gpu.SetRenderState(D3DRS_ALPHAFUNC, D3DCMP_GREATEREQUAL);
   for (const MovedFish& moved : renderer.moved) pass.Draw(fish[moved.index], moved.motion);
   pass.Flush();
-  // Blending was on for the pass; a near fish turned it off.
-  target.gpu.SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
   return pass.figures;
 }
 

@@ -54,10 +54,11 @@ struct FishPassFigures {
 };
 
 // Runs AdvanceFish for every fish in array order and keeps the ones to draw.
-void AdvanceSchool(FishRenderer& renderer, const FishView& view, Fish* fish, int32_t count, GWave& layers);
+void AdvanceSchool(FishRenderer& renderer, const FishView& view, Fish* fish, int32_t count, GWave& gWave);
 
 // Sets the fish's vertex format and stream, then bends and draws the fish the
-// advance kept, in array order. Alpha blending is on before and after.
+// advance kept, in array order, each blended or alpha-tested as its distance
+// asks. The other states are the fish pass's, set before.
 FishPassFigures DrawSchool(FishRenderer& renderer, const FishDrawTarget& target, const FishView& view,
                            const Fish* fish);
 

@@ -30,10 +30,8 @@ struct FrameState {
   int shimmerFrame = 0;
   float fadeLevel = 1.0f;
   bool firstFrame = true;
-  Matrix world{};
   Matrix view{};
   Matrix projection{};
-  Matrix viewCopy{};
   BubbleQuad bubbleQuad{};
   FrustumPlanes frustumPlanes{};
   FishRenderer fishRenderer;

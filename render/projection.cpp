@@ -30,8 +30,7 @@ Matrix FarPerspective(float aspectRatio) {
 
 void UpdateProjection(Device* device, FrameState& frame, uint32_t width, uint32_t height) {
   if (device == nullptr) return;
-  frame.world = MatrixRotationY(0.0f);
-  device->SetTransform(D3DTS_WORLD, frame.world);
+  device->SetTransform(D3DTS_WORLD, MatrixIdentity());
   frame.aspectRatio = AspectRatioFor(frame.wideScreen, static_cast<uint16_t>(width), static_cast<uint16_t>(height));
   ApplySceneProjection(*device, frame);
 }

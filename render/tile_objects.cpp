@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "base/angles.h"
 #include "d3dx/matrix_math.h"
@@ -15,59 +16,107 @@ namespace {
 
 enum class Transform { Translate, TurnRadians, Tipped, Leaning, Lying, TurnDegrees };
 
+// The part of the object pass a class is drawn in: each sets its states once,
+// in this order, whether or not the tile has objects of its classes.
+enum class Pass { Solid, TestedCorals, Plants };
+
+// One class as the object pass draws it; the table lists the classes in the
+// order they are drawn.
 struct ClassDraw {
+  int objectClass;
+  // Consecutive classes of one group set their texture only when it changes.
+  int group;
+  Pass pass;
   int mesh;    // the (detailed, first) mesh
-  int second;  // coral part 2 or the plant's simple mesh; −1 for none
+  int second;  // coral part 2 or the plant's simple mesh; -1 for none
   float offset;
   float radius;
   bool fade;
   Transform transform;
+  // Stage 0's mag, min and mip filters while the class is drawn.
+  uint32_t filter = D3DTEXF_LINEAR;
+  // A faded object leaves alpha blending on for those after it.
+  bool keepsBlendAfterFade = false;
+  // How much lower than the first the second part stands.
+  float secondPartLower = 0.0f;
+  // The sway amplitude set anew, from a fresh clock reading, before the class;
+  // 0 keeps the amplitude the classes before it set.
+  float sway = 0.0f;
 };
 
-constexpr ClassDraw Stone(int mesh, float offset, float radius) {
-  return {mesh, -1, offset, radius, false, Transform::Translate};
+constexpr ClassDraw Stone(int n, int group, int mesh, float offset, float radius) {
+  return {kFirstStoneClass + n - 1, group, Pass::Solid, mesh, -1, offset, radius, false, Transform::Translate};
 }
-constexpr ClassDraw Plant(int mesh, int simple = -1) {
-  return {mesh, simple, 0.025f, 0.05f, true, Transform::TurnDegrees};
+constexpr ClassDraw Column(int n, int mesh, float offset, Transform transform) {
+  return {kFirstColumnClass + n - 1, 4, Pass::Solid, mesh, -1, offset, 0.04f, true, transform};
 }
-constexpr ClassDraw Wall(int mesh, float offset, float radius) {
-  return {mesh, -1, offset, radius, true, Transform::TurnDegrees};
+constexpr ClassDraw Brick(int n, int mesh, float offset, float radius, Transform transform) {
+  return {kFirstBrickClass + n - 1, 5, Pass::Solid, mesh, -1, offset, radius, false, transform};
 }
-constexpr ClassDraw Coral(int mesh, float offset, float radius) {
-  return {mesh, mesh + 1, offset, radius, true, Transform::TurnDegrees};
+constexpr ClassDraw Wall(int n, int mesh, float offset, float radius) {
+  return {kFirstWallClass + n - 1, 6, Pass::Solid, mesh, -1, offset, radius, true, Transform::TurnDegrees};
+}
+constexpr ClassDraw Coral(int n, Pass pass, int mesh, float offset, float radius) {
+  return {kFirstCoralClass + n - 1, pass == Pass::Solid ? 7 : 8, pass, mesh, mesh + 1, offset, radius, true,
+          Transform::TurnDegrees};
+}
+constexpr ClassDraw Plant(int n, int mesh, int simple = -1) {
+  return {kFirstFloraClass + n - 1, 9, Pass::Plants, mesh, simple, 0.025f, 0.05f, true, Transform::TurnDegrees};
 }
 
-// In class order (see TileObjects); entry 0, the bubbles, is drawn apart.
-constexpr std::array<ClassDraw, kObjectClassCount> kClassDraw = {{
-    {-1, -1, 0, 0, false, Transform::Translate},
-    Stone(kMeshStone1, 0.004f, 0.008f), Stone(kMeshStone2, 0.004f, 0.008f), Stone(kMeshStone3, 0.005f, 0.011f),
-    Stone(kMeshStone4, 0.0035f, 0.007f), Stone(kMeshStone5, 0.0035f, 0.007f), Stone(kMeshStone6, 0.0035f, 0.007f),
-    Stone(kMeshStone7, 0.004f, 0.008f), Stone(kMeshStone8, 0.002f, 0.004f), Stone(kMeshStone9, 0.002f, 0.004f),
-    Stone(kMeshStone10, 0.0025f, 0.005f), Stone(kMeshStone11, 0.0021f, 0.0042f),
-    {kMeshColumn1, -1, 0.02f, 0.04f, true, Transform::Leaning}, {kMeshColumn2, -1, 0.0f, 0.04f, true, Transform::Lying},
-    {kMeshColumn3, -1, 0.02f, 0.04f, true, Transform::Leaning},
-    Plant(kMeshFlora1), Plant(kMeshFlora2), Plant(kMeshFlora3, kMeshFlora3Far), Plant(kMeshFlora4, kMeshFlora4Far),
-    Plant(kMeshFlora5, kMeshFlora5Far), Plant(kMeshFlora6, kMeshFlora6Far), Plant(kMeshFlora7, kMeshFlora7Far),
-    Plant(kMeshFlora8), Plant(kMeshFlora9), Plant(kMeshFlora10), Plant(kMeshFlora11), Plant(kMeshFlora12),
-    Plant(kMeshFlora13), Plant(kMeshFlora14),
-    Wall(kMeshWall1, 0.035f, 0.07f), Wall(kMeshWall2, 0.045f, 0.09f), Wall(kMeshWall3, 0.05f, 0.1f),
-    Wall(kMeshWall4, 0.04f, 0.08f), Wall(kMeshWall5, 0.02f, 0.04f), Wall(kMeshWall6, 0.04f, 0.08f),
-    Wall(kMeshWall7, 0.0f, 0.77f), Wall(kMeshWall8, 0.04f, 0.08f), Wall(kMeshWall9, 0.03f, 0.06f),
-    Wall(kMeshWall10, 0.025f, 0.05f),
-    {kMeshBrick1, -1, 0.007f, 0.014f, false, Transform::TurnRadians},
-    {kMeshBrick2, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
-    {kMeshBrick3, -1, 0.006f, 0.012f, false, Transform::TurnRadians},
-    {kMeshBrick4, -1, 0.0f, 0.012f, false, Transform::Tipped}, {kMeshBrick5, -1, 0.0f, 0.012f, false, Transform::Tipped},
-    Coral(kMeshCoral1Base, 0.015f, 0.03f), Coral(kMeshCoral2Base, 0.015f, 0.04f), Coral(kMeshCoral3Base, 0.015f, 0.03f),
-    Coral(kMeshCoral4Base, 0.015f, 0.03f), Coral(kMeshCoral5Base, 0.02f, 0.04f), Coral(kMeshCoral6Base, 0.025f, 0.05f),
-    Coral(kMeshCoral7Base, 0.03f, 0.06f),
-}};
+constexpr ClassDraw Unfiltered(ClassDraw c) {
+  c.filter = D3DTEXF_NONE;
+  return c;
+}
+constexpr ClassDraw KeepingBlend(ClassDraw c) {
+  c.keepsBlendAfterFade = true;
+  return c;
+}
+constexpr ClassDraw SecondPartLower(float lower, ClassDraw c) {
+  c.secondPartLower = lower;
+  return c;
+}
+constexpr ClassDraw Swaying(float amplitude, ClassDraw c) {
+  c.sway = amplitude;
+  return c;
+}
 
-constexpr int S(int n) { return kFirstStoneClass + n - 1; }
-constexpr int Co(int n) { return kFirstCoralClass + n - 1; }
+constexpr float kPlantSway = 0.12f;
+constexpr float kSwayAgain = 0.09f;
 
-constexpr int kCoral5 = kFirstCoralClass + 4;
-constexpr int kFlora1 = kFirstFloraClass;
+// Every class but the bubbles, which are drawn apart.
+constexpr ClassDraw kClassDraw[] = {
+    Stone(1, 1, kMeshStone1, 0.004f, 0.008f), Stone(2, 1, kMeshStone2, 0.004f, 0.008f),
+    Stone(3, 2, kMeshStone3, 0.005f, 0.011f), Stone(4, 2, kMeshStone4, 0.0035f, 0.007f),
+    Stone(5, 2, kMeshStone5, 0.0035f, 0.007f), Stone(11, 2, kMeshStone11, 0.0021f, 0.0042f),
+    Stone(6, 3, kMeshStone6, 0.0035f, 0.007f), Stone(7, 3, kMeshStone7, 0.004f, 0.008f),
+    Stone(8, 3, kMeshStone8, 0.002f, 0.004f), Stone(9, 3, kMeshStone9, 0.002f, 0.004f),
+    Stone(10, 3, kMeshStone10, 0.0025f, 0.005f),
+    Column(1, kMeshColumn1, 0.02f, Transform::Leaning), Column(2, kMeshColumn2, 0.0f, Transform::Lying),
+    Column(3, kMeshColumn3, 0.02f, Transform::Leaning),
+    Brick(1, kMeshBrick1, 0.007f, 0.014f, Transform::TurnRadians),
+    Brick(2, kMeshBrick2, 0.006f, 0.012f, Transform::TurnRadians),
+    Brick(3, kMeshBrick3, 0.006f, 0.012f, Transform::TurnRadians),
+    Brick(4, kMeshBrick4, 0.0f, 0.012f, Transform::Tipped), Brick(5, kMeshBrick5, 0.0f, 0.012f, Transform::Tipped),
+    Wall(1, kMeshWall1, 0.035f, 0.07f), Unfiltered(Wall(2, kMeshWall2, 0.045f, 0.09f)),
+    Wall(3, kMeshWall3, 0.05f, 0.1f), Wall(4, kMeshWall4, 0.04f, 0.08f), Wall(5, kMeshWall5, 0.02f, 0.04f),
+    Wall(6, kMeshWall6, 0.04f, 0.08f), Unfiltered(Wall(7, kMeshWall7, 0.0f, 0.77f)),
+    Wall(8, kMeshWall8, 0.04f, 0.08f), Wall(9, kMeshWall9, 0.03f, 0.06f), Wall(10, kMeshWall10, 0.025f, 0.05f),
+    Coral(1, Pass::Solid, kMeshCoral1Base, 0.015f, 0.03f), Coral(2, Pass::Solid, kMeshCoral2Base, 0.015f, 0.04f),
+    Coral(3, Pass::Solid, kMeshCoral3Base, 0.015f, 0.03f),
+    SecondPartLower(0.00042f, Coral(5, Pass::Solid, kMeshCoral5Base, 0.02f, 0.04f)),
+    Coral(6, Pass::Solid, kMeshCoral6Base, 0.025f, 0.05f),
+    Coral(4, Pass::TestedCorals, kMeshCoral4Base, 0.015f, 0.03f),
+    Coral(7, Pass::TestedCorals, kMeshCoral7Base, 0.03f, 0.06f),
+    KeepingBlend(Plant(1, kMeshFlora1)), Plant(2, kMeshFlora2),
+    Swaying(kSwayAgain, Plant(3, kMeshFlora3, kMeshFlora3Far)), Plant(4, kMeshFlora4, kMeshFlora4Far),
+    Swaying(kSwayAgain, Plant(5, kMeshFlora5, kMeshFlora5Far)), Plant(6, kMeshFlora6, kMeshFlora6Far),
+    Swaying(kSwayAgain, Plant(7, kMeshFlora7, kMeshFlora7Far)), Plant(8, kMeshFlora8),
+    Swaying(kSwayAgain, Plant(9, kMeshFlora9)), Plant(10, kMeshFlora10),
+    Swaying(kSwayAgain, Plant(11, kMeshFlora11)), Plant(12, kMeshFlora12),
+    Swaying(kSwayAgain, Plant(13, kMeshFlora13)), Plant(14, kMeshFlora14),
+};
+static_assert(std::size(kClassDraw) == kObjectClassCount - 1);
 
 void SetRS(ObjectPass& p, uint32_t state, uint32_t value) { p.gpu.SetRenderState(state, value); }
 void SetTSS(ObjectPass& p, uint32_t stage, uint32_t type, uint32_t value) { p.gpu.SetStageState(stage, type, value); }
@@ -182,6 +231,8 @@ FadeState ApplyFade(ObjectPass& p, float x, float z, bool plant) {
   return fade;
 }
 
+// The objects after a faded one are drawn in the same pass without a fade of
+// their own: its states go back to the pass's.
 void UndoFade(ObjectPass& p, const FadeState& fade, bool plant, bool keepBlending) {
   if (!fade.active) return;
   if (!keepBlending) SetRS(p, D3DRS_ALPHABLENDENABLE, fade.blendBefore);
@@ -201,16 +252,15 @@ bool Culled(const ObjectPass& p, float x, float y, float z, const ClassDraw& c) 
   return !SphereInFrustum(p.frame.frustumPlanes, x, y + c.offset, z, c.radius);
 }
 
-// One class with a single mesh per object (stones, columns, bricks, walls, and
-// the plants without a simple mesh).
-void DrawSingleMeshClass(ObjectPass& p, const TileObjects& objects, int objectClass, bool plant) {
-  const ClassDraw& c = kClassDraw[objectClass];
-  WithClass(objects, objectClass, [&](auto& array) {
-    if (array.count == 0) return;
-    const bool filtersOff = c.mesh == kMeshWall2 || c.mesh == kMeshWall7;
-    if (filtersOff) {
-      for (uint32_t type : {D3DTSS_MAGFILTER, D3DTSS_MINFILTER, D3DTSS_MIPFILTER}) SetTSS(p, 0, type, 0);
-    }
+void SetStageZeroFilter(ObjectPass& p, uint32_t filter) {
+  for (uint32_t type : {D3DTSS_MAGFILTER, D3DTSS_MINFILTER, D3DTSS_MIPFILTER}) SetTSS(p, 0, type, filter);
+}
+
+// A class with one mesh per object: stones, columns, bricks, walls, and the
+// plants, whose far objects may take a simple mesh.
+void DrawSingleMeshClass(ObjectPass& p, const TileObjects& objects, const ClassDraw& c) {
+  const bool plant = c.pass == Pass::Plants;
+  WithClass(objects, c.objectClass, [&](auto& array) {
     const bool detail = plant && c.second >= 0;
     if (!detail) BindMesh(p, c.mesh);
     for (int32_t i = 0; i < array.count; ++i) {
@@ -224,17 +274,14 @@ void DrawSingleMeshClass(ObjectPass& p, const TileObjects& objects, int objectCl
         BindMesh(p, mesh);
       }
       DrawWithMatrix(p, o, c, plant, 0.0f, [&] { DrawMesh(p, mesh); });
-      if (c.fade) UndoFade(p, fade, plant, objectClass == kFlora1);
-    }
-    if (filtersOff) {
-      for (uint32_t type : {D3DTSS_MAGFILTER, D3DTSS_MINFILTER, D3DTSS_MIPFILTER}) SetTSS(p, 0, type, D3DTEXF_LINEAR);
+      if (c.fade) UndoFade(p, fade, plant, c.keepsBlendAfterFade);
     }
   });
 }
 
-void DrawCoralClass(ObjectPass& p, const TileObjects& objects, int objectClass) {
-  const ClassDraw& c = kClassDraw[objectClass];
-  WithClass(objects, objectClass, [&](auto& array) {
+// A coral: its two parts, each with its own texture, one after the other.
+void DrawCoralClass(ObjectPass& p, const TileObjects& objects, const ClassDraw& c) {
+  WithClass(objects, c.objectClass, [&](auto& array) {
     for (int32_t i = 0; i < array.count; ++i) {
       const auto& o = array.items[i];
       if (Culled(p, o.x, o.y, o.z, c)) continue;
@@ -243,32 +290,11 @@ void DrawCoralClass(ObjectPass& p, const TileObjects& objects, int objectClass) 
         const int mesh = part == 0 ? c.mesh : c.second;
         p.gpu.device.SetTexture(0, p.resources.meshTextures[mesh]);
         BindMesh(p, mesh);
-        const float lower = part == 1 && objectClass == kCoral5 ? 0.00042f : 0.0f;
-        DrawWithMatrix(p, o, c, false, lower, [&] { DrawMesh(p, mesh); });
+        DrawWithMatrix(p, o, c, false, part == 0 ? 0.0f : c.secondPartLower, [&] { DrawMesh(p, mesh); });
       }
       UndoFade(p, fade, false, false);
     }
   });
-}
-
-// A group of classes drawn with one texture setting per texture change.
-void DrawGroup(ObjectPass& p, const TileObjects& objects, std::initializer_list<int> classes, bool plants) {
-  Texture* current = nullptr;
-  bool anySet = false;
-  for (int objectClass : classes) {
-    if (ObjectCount(objects, objectClass) == 0) continue;
-    Texture* texture = p.resources.meshTextures[kClassDraw[objectClass].mesh];
-    if (!anySet || texture != current) {
-      p.gpu.device.SetTexture(0, texture);
-      current = texture;
-      anySet = true;
-    }
-    if (plants) {
-      const int n = objectClass - kFirstFloraClass + 1;
-      if (n % 2 == 1 && n >= 3) SetSway(p, 0.09f);
-    }
-    DrawSingleMeshClass(p, objects, objectClass, plants);
-  }
 }
 
 // The tile's bubbles in batches of one draw each, their quads moved into the
@@ -317,13 +343,6 @@ void DrawBubbles(ObjectPass& p, const TileObjects& objects) {
     device.UnlockVertexBuffer(batch);
     device.DrawPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(2 * n));
   }
-  SetTSS(p, 0, D3DTSS_MIPMAPLODBIAS, 0);
-  SetTSS(p, 1, D3DTSS_MIPMAPLODBIAS, 0);
-  SetRS(p, D3DRS_ALPHABLENDENABLE, 0);
-  SetRS(p, D3DRS_ZENABLE, 1);
-  SetRS(p, D3DRS_ZWRITEENABLE, 1);
-  SetRS(p, D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-  SetRS(p, D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
 }
 
 // The plants: their tuft images alpha-tested above 160, without the caustic
@@ -340,7 +359,7 @@ void SetPlantStates(ObjectPass& p) {
   SetModulatedTexture(p);
   p.gpu.SetLinearSampling(0);
   if (p.resources.shaderReady) {
-    const Matrix viewProjection = MatrixTranspose(MatrixMultiply(MatrixMultiply(f.world, f.view), f.projection));
+    const Matrix viewProjection = MatrixTranspose(MatrixMultiply(f.view, f.projection));
     device.SetVertexShaderConstant(0, &viewProjection, 4);
     const float c5[4] = {f.cameraX, 0.0f, f.cameraZ, 0.0f};
     device.SetVertexShaderConstant(5, c5, 1);
@@ -348,7 +367,14 @@ void SetPlantStates(ObjectPass& p) {
     device.SetVertexShaderConstant(6, c6, 1);
     device.SetVertexShader(p.resources.shaderHandle);
   }
-  SetSway(p, 0.12f);
+  SetSway(p, kPlantSway);
+}
+
+// The corals after the others: alpha-tested above 160, the texture's alpha
+// modulated in.
+void SetTestedCoralStates(ObjectPass& p) {
+  p.gpu.SetRenderStates({{D3DRS_ALPHATESTENABLE, 1}, {D3DRS_ALPHAREF, 160}, {D3DRS_ALPHAFUNC, D3DCMP_GREATER}});
+  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
 }
 
 // The stones, columns, bricks, walls and the corals drawn before the alpha
@@ -388,10 +414,10 @@ std::optional<uint32_t> ObjectFadeColour(ObjectPass& pass, float x, float z) {
   return static_cast<uint32_t>(alpha) << 24 | 0xFFFFFFu;
 }
 
-BubbleQuad BubbleQuadFacing(const Matrix& viewCopy) {
-  const float qx = (viewCopy.m[0][0] - viewCopy.m[0][1]) * 0.0005f;
-  const float qy = (viewCopy.m[1][0] - viewCopy.m[1][1]) * 0.0005f;
-  const float qz = (viewCopy.m[2][0] - viewCopy.m[2][1]) * 0.0005f;
+BubbleQuad BubbleQuadFacing(const Matrix& view) {
+  const float qx = (view.m[0][0] - view.m[0][1]) * 0.0005f;
+  const float qy = (view.m[1][0] - view.m[1][1]) * 0.0005f;
+  const float qz = (view.m[2][0] - view.m[2][1]) * 0.0005f;
   constexpr uint32_t c = 0xAABBBBBBu;
   return {{
       {qx, qy, qz, c, 0.99f, 0.0f},
@@ -407,28 +433,30 @@ void DrawTileObjects(ObjectPass& p, const TileObjects& objects) {
   SetObjectStates(p);
   device.SetVertexShader(kSceneryVertexFvf);
 
-  DrawGroup(p, objects, {S(1), S(2)}, false);
-  DrawGroup(p, objects, {S(3), S(4), S(5), S(11)}, false);
-  DrawGroup(p, objects, {S(6), S(7), S(8), S(9), S(10)}, false);
-  DrawGroup(p, objects, {kFirstColumnClass, kFirstColumnClass + 1, kFirstColumnClass + 2}, false);
-  DrawGroup(p, objects, {kFirstBrickClass, kFirstBrickClass + 1, kFirstBrickClass + 2, kFirstBrickClass + 3,
-                         kFirstBrickClass + 4}, false);
-  DrawGroup(p, objects, {kFirstWallClass, kFirstWallClass + 1, kFirstWallClass + 2, kFirstWallClass + 3,
-                         kFirstWallClass + 4, kFirstWallClass + 5, kFirstWallClass + 6, kFirstWallClass + 7,
-                         kFirstWallClass + 8, kFirstWallClass + 9}, false);
-  for (int n : {1, 2, 3, 5, 6}) DrawCoralClass(p, objects, Co(n));
-
-  SetRS(p, D3DRS_ALPHATESTENABLE, 1);
-  SetRS(p, D3DRS_ALPHAREF, 160);
-  SetRS(p, D3DRS_ALPHAFUNC, D3DCMP_GREATER);
-  SetTSS(p, 0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-  for (int n : {4, 7}) DrawCoralClass(p, objects, Co(n));
-
-  SetPlantStates(p);
-  DrawGroup(p, objects, {kFirstFloraClass, kFirstFloraClass + 1, kFirstFloraClass + 2, kFirstFloraClass + 3,
-                         kFirstFloraClass + 4, kFirstFloraClass + 5, kFirstFloraClass + 6, kFirstFloraClass + 7,
-                         kFirstFloraClass + 8, kFirstFloraClass + 9, kFirstFloraClass + 10, kFirstFloraClass + 11,
-                         kFirstFloraClass + 12, kFirstFloraClass + 13}, true);
+  Pass pass = Pass::Solid;
+  int group = 0;
+  Texture* groupTexture = nullptr;
+  for (const ClassDraw& c : kClassDraw) {
+    if (c.pass != pass) {
+      pass = c.pass;
+      if (pass == Pass::TestedCorals) SetTestedCoralStates(p);
+      if (pass == Pass::Plants) SetPlantStates(p);
+    }
+    if (ObjectCount(objects, c.objectClass) == 0) continue;
+    SetStageZeroFilter(p, c.filter);
+    if (c.second >= 0 && pass != Pass::Plants) {
+      DrawCoralClass(p, objects, c);
+      continue;
+    }
+    Texture* texture = p.resources.meshTextures[c.mesh];
+    if (c.group != group || texture != groupTexture) {
+      device.SetTexture(0, texture);
+      group = c.group;
+      groupTexture = texture;
+    }
+    if (c.sway != 0.0f) SetSway(p, c.sway);
+    DrawSingleMeshClass(p, objects, c);
+  }
   device.SetVertexShader(kSceneryVertexFvf);
   DrawBubbles(p, objects);
 }

@@ -33,7 +33,7 @@ std::optional<uint32_t> ObjectFadeColour(ObjectPass& pass, float x, float z);
 
 // The 0.001-wide quad facing the camera that every bubble is drawn with, as
 // the strip's four corners about the bubble.
-BubbleQuad BubbleQuadFacing(const Matrix& viewCopy);
+BubbleQuad BubbleQuadFacing(const Matrix& view);
 
 // Draws the tile's objects class group by class group; its bubbles are drawn
 // where they are and left to rise in RiseBubbles.

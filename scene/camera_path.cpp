@@ -47,7 +47,7 @@ void CCameraPath::Release() { search_.Release(); }
 void CCameraPath::ResetSearchGrid() {
   for (int cell = 0; cell < kGridCells; ++cell) {
     const uint8_t code = cellGrid_[cell];
-    search_.baseLayer[cell] = ((*cellClass_)[code] != 0 || code == kCameraBlockCode) ? kBlocked : kUnreached;
+    search_.baseLayer[cell] = ((*cellClass_)[code] != 0 || code == kCameraBlockCode) ? kBlocked : kFreeWater;
   }
   search_.BlockBorder();
 }
@@ -57,7 +57,7 @@ Cell CCameraPath::RandomFreeCell() const {
     const float span = static_cast<float>(kGridSize - 2 * kEdgeMargin);
     const auto column = static_cast<int16_t>(RandomUnit() * span + kEdgeMargin);
     const auto row = static_cast<int16_t>(RandomUnit() * span + kEdgeMargin);
-    if (search_.baseLayer[row * kGridSize + column] == kUnreached) return {column, row};
+    if (search_.baseLayer[CellIndex(column, row)] == kFreeWater) return {column, row};
   }
 }
 
@@ -65,7 +65,7 @@ Cell CCameraPath::RandomCellNear(Cell c) const {
   for (;;) {
     const int16_t column = DrawNear(c.column);
     const int16_t row = DrawNear(c.row);
-    if (search_.baseLayer[row * kGridSize + column] == kUnreached) return {column, row};
+    if (search_.baseLayer[CellIndex(column, row)] == kFreeWater) return {column, row};
   }
 }
 
@@ -89,7 +89,7 @@ bool CCameraPath::LineOfSight(Cell a, Cell b) const {
     p = p + u;
     const int column = static_cast<int>(std::floor(p.x + 0.5f));
     const int row = static_cast<int>(std::floor(p.z + 0.5f));
-    if (search_.baseLayer[row * kGridSize + column] == kBlocked) return false;
+    if (search_.baseLayer[CellIndex(column, row)] == kBlocked) return false;
     if (DistanceSquared(p, from) >= lengthSquared) return true;
   }
 }

@@ -182,7 +182,6 @@ void CLightRays::UpdateAndDraw(CachedDevice& gpu, const Vector3& farNormal, floa
   device.SetIndices(indexBuffer_, 0);
   device.SetStreamSource(0, vertexBuffer_, sizeof(RayVertex));
   device.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, count_ * 4, 0, count_ * 2);
-  gpu.SetRenderState(D3DRS_ZWRITEENABLE, 1);
 }
 
 void CLightRays::Release(Device& device) {

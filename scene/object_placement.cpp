@@ -5,6 +5,7 @@
 #include <array>
 #include <new>
 
+#include "base/world_units.h"
 #include "scene/ground_height.h"
 #include "scene/seabed_tiles.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kCellsPerTile = 16;
 constexpr int kCodes = 52;
-constexpr float kCellSize = 0.02f;
 
 constexpr PlacementRule R(float sink) { return {true, 0.0f, sink}; }
 constexpr PlacementRule C(float sink) { return {false, 0.0f, sink}; }
@@ -58,7 +58,7 @@ bool PlaceTile(TileObjects& objects, const uint8_t* cells, const float* heightGr
   std::array<int32_t, kCodes> counts{};
   for (int cr = 0; cr < kCellsPerTile; ++cr) {
     for (int cc = 0; cc < kCellsPerTile; ++cc) {
-      const uint8_t code = cells[(tileRow * kCellsPerTile + cr) * kGridSize + tileColumn * kCellsPerTile + cc];
+      const uint8_t code = cells[CellIndex(tileColumn * kCellsPerTile + cc, tileRow * kCellsPerTile + cr)];
       if (code >= 1 && code < kCodes) ++counts[code];
     }
   }
@@ -80,11 +80,11 @@ bool PlaceTile(TileObjects& objects, const uint8_t* cells, const float* heightGr
     for (int cc = 0; cc < kCellsPerTile; ++cc) {
       const int column = tileColumn * kCellsPerTile + cc;
       const int row = tileRow * kCellsPerTile + cr;
-      const uint8_t code = cells[row * kGridSize + column];
+      const uint8_t code = cells[CellIndex(column, row)];
       if (code < 1 || code >= kCodes) continue;
       const PlacementRule& rule = kRules[code];
-      float x = static_cast<float>(column) / 50.0f;
-      float z = static_cast<float>(row) / 50.0f;
+      float x = static_cast<float>(column) / kCellsPerUnit;
+      float z = static_cast<float>(row) / kCellsPerUnit;
       if (rule.randomInCell) {
         x += RandomScaled(kCellSize);
         z += RandomScaled(kCellSize);

@@ -28,10 +28,9 @@ struct Scene {
 
 // The device, its resources, the world and the device's copy of the seabed,
 // then the scenery meshes and the fish models, in that order. On false
-// `error` says which step failed (a SceneError); whatever was made is left for
-// ReleaseScene.
+// `error` says which step failed; whatever was made is left for ReleaseScene.
 bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, ResourceSource& resources,
-               int& error);
+               SceneError& error);
 
 // The light rays, the shader, the dynamic buffers, the seabed strip, the colour
 // scheme, the first device states and the 97 textures. False on the first
@@ -39,7 +38,8 @@ bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, 
 bool LoadSceneResources(DeviceResources& resources, const SceneSettings& settings, ResourceSource& source);
 
 // The world: tiles, heights, cell codes, margins, the objects, level-pair
-// grids, the camera and the fish. An object array that cannot be allocated
+// grids, the path search's layers, the camera and the fish. False when memory
+// for any of them cannot be had; an object array that cannot be allocated
 // fails it like any other allocation.
 bool BuildScene(World& world, const SceneSettings& settings);
 

@@ -30,7 +30,7 @@ void ChooseCameraStartCell(World& world) {
   do {
     column = static_cast<int>(RandomUnit() * 200.0f + 100.0f);
     row = static_cast<int>(RandomUnit() * 200.0f + 100.0f);
-  } while (cells[row * kGridSize + column] > 1);
+  } while (cells[CellIndex(column, row)] > 1);
   world.cameraStartCell = {static_cast<int16_t>(column), static_cast<int16_t>(row)};
   world.cameraStartX = CellCentre(column);
   world.cameraStartZ = CellCentre(row);

@@ -21,15 +21,15 @@ PresentParameters ScenePresentParameters(const SceneDeviceSettings& settings) {
   return p;
 }
 
-int CreateSceneDevice(Direct3D& d3d, const SceneDeviceSettings& settings, Device** device) {
+bool CreateSceneDevice(Direct3D& d3d, const SceneDeviceSettings& settings, Device** device) {
   DisplayMode mode;
   d3d.GetAdapterDisplayMode(&mode);
   PresentParameters p = ScenePresentParameters(settings);
-  if (!Failed(d3d.CreateDevice(settings.window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &p, device))) return 0;
+  if (!Failed(d3d.CreateDevice(settings.window, D3DCREATE_HARDWARE_VERTEXPROCESSING, &p, device))) return true;
   p = ScenePresentParameters(settings);
-  if (!Failed(d3d.CreateDevice(settings.window, D3DCREATE_SOFTWARE_VERTEXPROCESSING, &p, device))) return 0;
+  if (!Failed(d3d.CreateDevice(settings.window, D3DCREATE_SOFTWARE_VERTEXPROCESSING, &p, device))) return true;
   *device = nullptr;
-  return kSceneErrorDevice;
+  return false;
 }
 
 void SetSceneRenderStates(DeviceResources& resources, float fogStart) {

@@ -16,6 +16,8 @@ enum SceneError : int {
   kSceneErrorTextures = 2,
   kSceneErrorGeometry = 3,
   kSceneErrorDirect3D = 4,
+  // The world's memory (tiles, grids, objects, fish, the path search's layers).
+  kSceneErrorWorld = 5,
 };
 
 // The back buffer as the caller chose it from the settings and the screen.
@@ -28,9 +30,9 @@ struct SceneDeviceSettings {
 
 PresentParameters ScenePresentParameters(const SceneDeviceSettings& settings);
 
-// Creates the full-screen device. Returns 0, or kSceneErrorDevice when neither
-// vertex-processing mode is accepted.
-int CreateSceneDevice(Direct3D& d3d, const SceneDeviceSettings& settings, Device** device);
+// Creates the full-screen device; false when neither vertex-processing mode is
+// accepted.
+bool CreateSceneDevice(Direct3D& d3d, const SceneDeviceSettings& settings, Device** device);
 
 // The fixed-pipeline states every scene frame starts from, with the fog
 // starting at fogStart: closer at set-up than after a reset.

@@ -6,17 +6,23 @@
 namespace sorvane {
 
 bool InitScene(Scene& scene, Direct3D& direct3d, const SceneSettings& settings, ResourceSource& resources,
-               int& error) {
+               SceneError& error) {
   error = kSceneErrorUnknown;
   scene.resources.direct3d = &direct3d;
-  const int deviceError = CreateSceneDevice(direct3d, settings.device, &scene.resources.device);
-  if (deviceError != 0) {
-    error = deviceError;
+  if (!CreateSceneDevice(direct3d, settings.device, &scene.resources.device)) {
+    error = kSceneErrorDevice;
     return false;
   }
   DeviceResources& r = scene.resources;
-  if (!LoadSceneResources(r, settings, resources) || !BuildScene(scene.world, settings) ||
-      !CreateTileBuffers(r, scene.world)) {
+  if (!LoadSceneResources(r, settings, resources)) {
+    error = kSceneErrorTextures;
+    return false;
+  }
+  if (!BuildScene(scene.world, settings)) {
+    error = kSceneErrorWorld;
+    return false;
+  }
+  if (!CreateTileBuffers(r, scene.world)) {
     error = kSceneErrorTextures;
     return false;
   }

@@ -5,13 +5,14 @@
 #include <cstddef>
 #include <cstdlib>
 
+#include "base/world_units.h"
 #include "device/d3d8_constants.h"
 #include "scene/heights.h"
 
 namespace sorvane {
 
 namespace {
-constexpr float kGridStep = 1.0f / 50.0f;
+constexpr float kGridStep = 1.0f / kCellsPerUnit;
 }  // namespace
 
 void FillTileTexCoords(TileTexCoordTable& table) {

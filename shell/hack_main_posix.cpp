@@ -6,12 +6,12 @@
 #include <ctime>
 
 #include "device/device_gl.h"
+#include "saver/saver_core.h"
 #include "shell/data_folder_posix.h"
 #include "shell/embedded_resources.h"
 #include "shell/frame_pacer.h"
 #include "shell/frame_rate.h"
 #include "shell/hack_options.h"
-#include "shell/hack_saver.h"
 #include "shell/hack_target.h"
 #include "shell/messages.h"
 #include "shell/png_file.h"
@@ -39,7 +39,7 @@ int Fail(const std::string& message) {
 
 // The saver ends in order, or, when its thread would not stop, at once: the
 // thread may still be using the scene.
-int Finish(HackSaver& saver, int status) {
+int Finish(SaverCore& saver, int status) {
   if (saver.Shutdown()) return status;
   Fail("the calculation thread did not stop");
   std::_Exit(1);
@@ -49,9 +49,9 @@ enum class Start { Ready, Stopped, Failed };
 
 // The calculation thread, the GL object and the scene, with a look at the
 // stop request between the steps.
-Start StartScene(HackSaver& saver, const GlSurface& surface, Size size) {
+Start StartScene(SaverCore& saver, const GlSurface& surface, Size size) {
   if (StopRequested()) return Start::Stopped;
-  if (!saver.StartCalculation()) {
+  if (!saver.StartCycle()) {
     Fail("cannot start the calculation thread");
     return Start::Failed;
   }
@@ -66,8 +66,8 @@ Start StartScene(HackSaver& saver, const GlSurface& surface, Size size) {
     return Start::Stopped;
   }
   EmbeddedResourceSource resources;
-  int error = 0;
-  if (!saver.InitScene(direct3d, size, resources, &error)) {
+  SceneError error = kSceneErrorUnknown;
+  if (!saver.InitScene(direct3d, size, nullptr, resources, error)) {
     Fail(SceneErrorMessage(error));
     return Start::Failed;
   }
@@ -79,7 +79,11 @@ int RunOnDisplay(HackOptions& options, const HackTarget& target) {
   std::string error;
   if (!window.Open(target, &error)) return Fail(error);
   const Settings settings = LoadSettings(options.settings);
-  HackSaver saver(settings, static_cast<uint32_t>(std::time(nullptr)), SteadyMs);
+  SaverSetup setup;
+  setup.settings = settings;
+  setup.seed = static_cast<uint32_t>(std::time(nullptr));
+  setup.swayClock = SteadyMs;
+  SaverCore saver(setup);
   Size size = window.size();
   const Start start = StartScene(saver, GlSurface{window.display(), window.window()}, size);
   if (start != Start::Ready) return Finish(saver, start == Start::Stopped ? 0 : 1);
@@ -122,8 +126,13 @@ int RunOnDisplay(HackOptions& options, const HackTarget& target) {
 }
 
 int RunSnapshot(HackOptions& options) {
-  // A fixed sway clock, so that a frame of a seed is the same every time.
-  HackSaver saver(LoadSettings(options.settings), options.seed, nullptr);
+  // No sway clock, so that a frame of a seed is the same every time.
+  SaverSetup setup;
+  setup.settings = LoadSettings(options.settings);
+  setup.seed = options.seed;
+  // The cycle between the frames: nothing the frame waits for can come late.
+  setup.cycleRunner = CycleRunner::BetweenFrames;
+  SaverCore saver(setup);
   const GlSurface surface{nullptr, 0, static_cast<uint32_t>(kSnapshotSize.width),
                           static_cast<uint32_t>(kSnapshotSize.height)};
   const Start start = StartScene(saver, surface, kSnapshotSize);

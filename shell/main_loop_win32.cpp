@@ -1,73 +1,35 @@
 // The main loop with its frame pacing, scene initialisation and release, and
 // the orderly shutdown of the saver.
 #include "device/device_d3d8_win32.h"
-#include "render/device_reset.h"
-#include "render/projection.h"
-#include "render/render_frame.h"
 #include "scene/resource_source_win32.h"
-#include "scene/scene_device.h"
 #include "shell/messages.h"
 #include "shell/saver_win32.h"
 #include "sound/sound_win32.h"
 
 namespace sorvane {
 
-bool QSaver::InitScene() {
-  d3d_ = CreateRuntimeDirect3D(Direct3DCreateEntry());
-  if (!d3d_) {
-    sceneError_ = kSceneErrorDirect3D;
-    return false;
-  }
-  SceneSettings sceneSettings;
-  const Size backBuffer =
-      BackBufferSize(settings, Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-  sceneSettings.device.width = backBuffer.width;
-  sceneSettings.device.height = backBuffer.height;
-  sceneSettings.device.multiSampleType = MultiSampleTypeFromSetting(settings.antialiasing);
-  sceneSettings.device.window = mainWindow;
-  sceneSettings.colorScheme = settings.colorScheme;
-  sceneSettings.counts = sceneCounts;
-  sceneSettings.cameraSpeedFactor = cameraSpeedFactor;
-  sceneSettings.cyrillicLocale = cyrillicLocale;
-  frame_.wideScreen = settings.wideScreen;
-  if (!swayStill_) frame_.tickCount = [] { return static_cast<uint32_t>(GetTickCount()); };
+bool QSaver::InitScene(SceneError& error) {
+  const Size screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   ModuleResourceSource resources(instance);
-  if (!sorvane::InitScene(scene_, *d3d_, sceneSettings, resources, sceneError_)) return false;
+  if (!core_->InitScene(CreateRuntimeDirect3D(Direct3DCreateEntry()), screen, mainWindow, resources, error))
+    return false;
   pacer_.Start(GetTickCount());
   return true;
 }
 
-void QSaver::ReleaseScene() {
-  renderingActive = false;
-  sorvane::ReleaseScene(scene_);
-}
-
-void QSaver::ReleaseDevice() {
-  if (Device* device = scene_.resources.device) {
-    device->ResourceManagerDiscardBytes(0);
-    ResetDeviceWindowed(scene_.resources);
-    device->Release();
-    scene_.resources.device = nullptr;
-  }
-  if (d3d_) {
-    d3d_->Release();
-    d3d_ = nullptr;
-  }
-}
-
 void QSaver::MainLoop() {
   if (renderingActive) {
-    if (!InitScene()) {
+    SceneError error = kSceneErrorUnknown;
+    if (!InitScene(error)) {
       // A full-screen device would hide the message.
-      ReleaseScene();
-      ReleaseDevice();
+      renderingActive = false;
+      core_->ReleaseScene();
+      core_->ReleaseDevice();
       ShowWindow(mainWindow, SW_HIDE);
       ShowCursor(TRUE);
-      MessageBoxA(mainWindow, SceneErrorMessage(sceneError_), kErrorTitle, MB_OK);
-      renderingActive = false;
+      MessageBoxA(mainWindow, SceneErrorMessage(error), kErrorTitle, MB_OK);
       return;
     }
-    UpdateProjection(scene_.resources.device, frame_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   }
   if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
   StartSound(mode, SoundSettings{settings.playMusic, settings.playSound, settings.volume});
@@ -91,7 +53,7 @@ void QSaver::MainLoop() {
         continue;
       }
       if (renderingActive && (frameLimit_ == 0 || framesPresented_ < frameLimit_)) {
-        FrameResult frame = RenderFrame(scene_, frame_, startEvent_, stopEvent_);
+        const FrameResult frame = core_->DrawFrame();
         if (frame == FrameResult::Presented) ++framesPresented_;
         // The saver ends when its device is lost or must be reset (a locked
         // workstation, a mode change): the exit shuts the device down.
@@ -102,31 +64,23 @@ void QSaver::MainLoop() {
   StopSound();
 }
 
-bool QSaver::StopCalculationThread() {
-  if (!calcThread_) return true;
-  // Ask the thread to stop at the top of its next cycle and wake it; a cycle
-  // under way runs to its end first. Killing it instead could leave the
-  // process heap locked.
-  calc_.stopRequested = true;
-  startEvent_.Set();
-  return WaitForSingleObject(calcThread_, kCalculationStopTimeoutMs) == WAIT_OBJECT_0;
-}
-
 void QSaver::Shutdown() {
   shutDown_ = true;
   ShowCursor(TRUE);
   renderingActive = false;
 
-  bool threadStopped = StopCalculationThread();
-  startEvent_.Close();
-  stopEvent_.Close();
-  // A thread that did not stop may still be using the scene: leave it to the
-  // end of the process rather than free it under the thread.
-  if (threadStopped) ReleaseScene();
+  // The thread stops at the top of its next cycle, one under way ending
+  // first: killing it instead could leave the process heap locked. One that
+  // did not stop may still be using the scene, which the core then leaves to
+  // the end of the process rather than free it under the thread.
+  if (core_) {
+    core_->StopCycle();
+    core_->ReleaseScene();
+  }
 
   if (mode == RunMode::Saver) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
 
-  ReleaseDevice();
+  if (core_) core_->ReleaseDevice();
 
   ShowWindow(mainWindow, SW_HIDE);
   DestroyWindow(mainWindow);

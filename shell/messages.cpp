@@ -2,14 +2,16 @@
 
 namespace sorvane {
 
-const char* SceneErrorMessage(int code) {
-  switch (code) {
-    case 1: return "Unable to initialize Direct3D. You should update video card drivers.";
-    case 2: return "Unable to load textures";
-    case 3: return "Unable to load geometry";
-    case 4: return "Unable to create Direct3D object";
-    default: return "Unknown error";
+const char* SceneErrorMessage(SceneError error) {
+  switch (error) {
+    case kSceneErrorDevice: return "Unable to initialize Direct3D. You should update video card drivers.";
+    case kSceneErrorTextures: return "Unable to load textures";
+    case kSceneErrorGeometry: return "Unable to load geometry";
+    case kSceneErrorDirect3D: return "Unable to create Direct3D object";
+    case kSceneErrorWorld: return "Not enough memory for the scene";
+    case kSceneErrorUnknown: break;
   }
+  return "Unknown error";
 }
 
 }  // namespace sorvane

@@ -1,5 +1,6 @@
 // The fixed texts the user may see.
 #pragma once
+#include "scene/scene_device.h"
 
 namespace sorvane {
 
@@ -10,7 +11,7 @@ constexpr const char* kDirectXQuestion =
     "Sorvane screensaver requires DirectX 8.1 or later. Download last version of DirectX?";
 constexpr const char* kDirectXDownloadPage = "https://www.microsoft.com/en-us/download/details.aspx?id=35";
 
-// The message for a scene-initialisation error code.
-const char* SceneErrorMessage(int code);
+// The message for a scene-initialisation error.
+const char* SceneErrorMessage(SceneError error);
 
 }  // namespace sorvane

@@ -25,10 +25,7 @@ void FreeDirect3D() {
 
 QSaver::QSaver(HINSTANCE inst) : instance(inst) { theSaver = this; }
 
-QSaver::~QSaver() {
-  if (calcThread_) CloseHandle(calcThread_);
-  theSaver = nullptr;
-}
+QSaver::~QSaver() { theSaver = nullptr; }
 
 void QSaver::Run() {
   switch (mode) {
@@ -52,10 +49,6 @@ void QSaver::ShowSettingsDialog() {
   setup.direct3DCreate8 = Direct3DCreateEntry();
   setup.openLink = OpenLink;
   RunSettingsDialog(setup);
-}
-
-bool QSaver::CalculationRunning() const {
-  return calcThread_ && WaitForSingleObject(calcThread_, 0) != WAIT_OBJECT_0;
 }
 
 void QSaver::RequestExit() {

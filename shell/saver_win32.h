@@ -3,15 +3,11 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
-#include "base/auto_reset_event.h"
-#include "base/instance_counts.h"
-#include "device/device.h"
-#include "render/frame_state.h"
-#include "scene/scene.h"
+#include "saver/saver_core.h"
 #include "settings/load_settings.h"
-#include "shell/calculation_thread.h"
 #include "shell/displays.h"
 #include "shell/frame_pacer.h"
 #include "shell/mouse_exit.h"
@@ -32,52 +28,36 @@ class QSaver {
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void RequestExit();
   // True while the calculation thread may still use this object's scene.
-  bool CalculationRunning() const;
+  bool CalculationRunning() const { return core_ && core_->CycleRunning(); }
 
   RunMode mode = RunMode::Saver;
   HWND parentWindow = nullptr;
   HINSTANCE instance = nullptr;
   HWND mainWindow = nullptr;
   std::vector<DisplayInfo> displays;
-  int width = 0;
-  int height = 0;
   // Read once at the start of Startup.
   Settings settings;
   bool renderingActive = false;
   bool initFailed = false;
   bool cyrillicLocale = false;
-  float cameraSpeedFactor = 1.0f;
-  SceneCounts sceneCounts;
 
  private:
   void DetectLanguage();
   void EnumerateDisplays();
-  bool StartCalculationThread();
   bool CreateSaverWindows();
   void PaintPreview(HWND window, HDC dc);
   void MainLoop();
-  bool InitScene();
-  void ReleaseScene();
-  void ReleaseDevice();
-  bool StopCalculationThread();
+  bool InitScene(SceneError& error);
   void Shutdown();
 
-  HANDLE calcThread_ = nullptr;
-  DWORD calcThreadId_ = 0;
-  AutoResetEvent startEvent_;
-  AutoResetEvent stopEvent_;
-  CalculationShared calc_;
+  // The saver's scene, its frames and its calculation thread; Saver mode only.
+  std::unique_ptr<SaverCore> core_;
   FramePacer pacer_;
   MouseExitRule mouseExit_;
   bool shutDown_ = false;
   // Set by a test's fixed scene: draw this many frames, then hold the last.
   uint32_t frameLimit_ = 0;
   uint32_t framesPresented_ = 0;
-  bool swayStill_ = false;
-  int sceneError_ = 0;
-  Direct3D* d3d_ = nullptr;
-  Scene scene_;
-  FrameState frame_;
 };
 
 // Process-wide: the one application object, for the static window procedure.

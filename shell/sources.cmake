@@ -1,5 +1,4 @@
 list(APPEND SORVANE_CORE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/calculation_thread.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/displays.cpp
   ${CMAKE_CURRENT_LIST_DIR}/language.cpp
@@ -12,7 +11,6 @@ list(APPEND SORVANE_CORE_SOURCES
 list(APPEND SORVANE_NATIVE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/frame_rate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_options.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/hack_saver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_target.cpp
 )
 # The hack's X11, POSIX and file parts, in the hack alone.

@@ -4,7 +4,6 @@
 #include <ctime>
 #include <optional>
 
-#include "base/random.h"
 #include "settings/settings_store.h"
 #include "shell/command_line.h"
 #include "shell/language.h"
@@ -24,10 +23,6 @@ std::string LocaleText(LCTYPE type) {
   std::string text;
   for (const wchar_t* c = wide; *c; ++c) text.push_back(*c < 128 ? static_cast<char>(*c) : '?');
   return text;
-}
-
-DWORD WINAPI CalculationThreadProc(LPVOID shared) {
-  return CalculationThreadMain(*static_cast<CalculationShared*>(shared));
 }
 
 [[noreturn]] void AskForDirectX() {
@@ -82,20 +77,6 @@ void QSaver::EnumerateDisplays() {
   }
 }
 
-bool QSaver::StartCalculationThread() {
-  calcThread_ = CreateThread(nullptr, 0, CalculationThreadProc, &calc_, CREATE_SUSPENDED, &calcThreadId_);
-  if (!calcThread_) return false;
-  // Unnamed events that this saver owns, so that no other process can signal
-  // its thread; the thread gets handles of its own before it runs.
-  startEvent_ = AutoResetEvent::Create();
-  stopEvent_ = AutoResetEvent::Create();
-  calc_.start = startEvent_.Duplicate();
-  calc_.stop = stopEvent_.Duplicate();
-  if (!calc_.start.valid() || !calc_.stop.valid()) return false;
-  ResumeThread(calcThread_);
-  return true;
-}
-
 bool QSaver::Startup(const char* commandLine) {
   DetectLanguage();
   RegistrySettings registry;
@@ -114,16 +95,16 @@ bool QSaver::Startup(const char* commandLine) {
   EnumerateDisplays();
 
   if (mode == RunMode::Saver) {
-    if (!StartCalculationThread()) return false;
-    cameraSpeedFactor = CameraSpeedFactor(settings.camSpeed);
-    sceneCounts = ScaleSceneCounts(settings.detailLevelFish, settings.detailLevelPlant, settings.detailLevelWreck);
     const std::optional<TestScene> test = ParseTestScene(std::getenv(kTestSceneVariable));
-    SeedRandom(test ? test->seed : static_cast<uint32_t>(std::time(nullptr)));
+    SaverSetup setup;
+    setup.settings = settings;
+    setup.seed = test ? test->seed : static_cast<uint32_t>(std::time(nullptr));
+    setup.cycleRunner = CycleRunner::CalculationThread;
+    if (!test) setup.swayClock = [] { return static_cast<uint32_t>(GetTickCount()); };
+    setup.cyrillicLocale = cyrillicLocale;
     frameLimit_ = test ? test->frames : 0;
-    swayStill_ = test.has_value();
-    calc_.seed = CalculationSeed(RandomState());
-    if (!scene_.world.map.pathSearch.Init(400, 400)) return false;
-    calc_.cycle = [this] { RunCalculationCycle(scene_.world); };
+    core_ = std::make_unique<SaverCore>(setup);
+    if (!core_->StartCycle()) return false;
   }
 
   switch (mode) {

@@ -57,8 +57,6 @@ bool QSaver::CreateSaverWindows() {
   input.screenHeight = GetSystemMetrics(SM_CYSCREEN);
   input.displays = displays;
   WindowPlan plan = PlanWindows(input);
-  width = plan.width;
-  height = plan.height;
 
   WindowClass cls = ClassOf(KindOfMode(mode));
   WNDCLASSA wc = {};

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-layers=(resources base device d3dx fishlife scene render sound settings shell)
+layers=(resources base device d3dx fishlife scene render sound settings saver shell)
 
 declare -A rank
 for i in "${!layers[@]}"; do rank[${layers[$i]}]=$i; done

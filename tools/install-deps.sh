@@ -12,8 +12,8 @@ packages=(
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libgl1 libglx-mesa0 libgl1-mesa-dri
   dpkg-dev bc procps fonts-wine
   libvorbis-dev libogg-dev pkgconf sox vorbis-tools libasound2:i386
-  nsis fonts-wine
-  libegl-dev libgl-dev libegl1 libegl-mesa0 libgl1-mesa-dri libx11-dev
+  nsis
+  libegl-dev libgl-dev libegl1 libegl-mesa0 libx11-dev
   libpng-dev libasound2-dev xscreensaver xscreensaver-gl
 )
 

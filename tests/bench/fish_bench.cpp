@@ -6,10 +6,10 @@
 #include <array>
 #include <memory>
 
-#include "base/auto_reset_event.h"
 #include "base/random.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
+#include "saver/cycle_hand_over.h"
 #include "scene/folder_resource_source.h"
 #include "scene/ground_height.h"
 #include "scene/scene.h"
@@ -21,26 +21,23 @@ namespace {
 struct FishScene {
   bool Init() {
     FolderResourceSource resources(SORVANE_GENERATED_DIR, SORVANE_SHADER_TEXT);
-    if (!resources.Open() || !scene->world.map.pathSearch.Init(kGridSize, kGridSize)) return false;
+    if (!resources.Open()) return false;
     SceneSettings settings;
     settings.device.width = 1024;
     settings.device.height = 768;
     settings.counts = ScaleSceneCounts(4, 2, 2);
     SeedRandom(3);
-    int error = 0;
+    SceneError error = kSceneErrorUnknown;
     if (!InitScene(*scene, direct3d, settings, resources, error)) return false;
     UpdateProjection(scene->resources.device, frame, 1024, 768);
     for (int i = 0; i < 300; ++i) Frame(true);
     return true;
   }
-  // One frame and, when asked, the cycle it hands the fish to.
+  // One frame and, when asked, the cycle in it that the fish come back from.
   void Frame(bool cycle) {
-    RenderFrame(*scene, frame, start, stop);
+    runCycle = cycle;
+    RenderFrame(*scene, frame, fish);
     direct3d.devices.back()->CallLog::Clear();
-    if (start.Wait(0)) {
-      if (cycle) Cycle();
-      stop.Set();
-    }
   }
   void Cycle() {
     RunCalculationCycle(scene->world);
@@ -50,8 +47,11 @@ struct FishScene {
   RecordingDirect3D direct3d;
   std::unique_ptr<Scene> scene = std::make_unique<Scene>();
   FrameState frame;
-  AutoResetEvent start = AutoResetEvent::Create();
-  AutoResetEvent stop = AutoResetEvent::Create();
+  bool runCycle = true;
+  BetweenFramesHandOver fish{[this] {
+                               if (runCycle) Cycle();
+                             },
+                             1};
 };
 
 void BM_FishPassAt13000(benchmark::State& state) {
@@ -73,7 +73,7 @@ void BM_FishPassAt13000(benchmark::State& state) {
     const FishDrawTarget target{gpu, f.frame.matrixStack, r.fishBuffers, w.fishModels.species(),
                                 &r.textures[kFirstFishTexture]};
     const FishView view{f.frame.cameraX, f.frame.cameraZ, w.heightGrid.get(), &GroundHeight, planes.data()};
-    AdvanceSchool(f.frame.fishRenderer, view, w.school.fish.get(), w.school.count, w.map.pathSearch);
+    AdvanceSchool(f.frame.fishRenderer, view, w.school.fish.get(), w.school.count, w.map.gWave);
     const FishPassFigures figures = DrawSchool(f.frame.fishRenderer, target, view, w.school.fish.get());
     state.PauseTiming();
     drawn += figures.drawn;

@@ -38,7 +38,7 @@ std::vector<Request> FishRequests(const GWave& wave, int count) {
     const Cell s{static_cast<int16_t>(40 + Random() % 320), static_cast<int16_t>(40 + Random() % 320)};
     const Cell d{static_cast<int16_t>(s.column + Random() % 51 - 25), static_cast<int16_t>(s.row + Random() % 51 - 25)};
     const int16_t* layer = wave.levelLayers[level];
-    if (layer[s.row * kGridSize + s.column] != kUnreached || layer[d.row * kGridSize + d.column] != kUnreached) continue;
+    if (layer[CellIndex(s.column, s.row)] != kFreeWater || layer[CellIndex(d.column, d.row)] != kFreeWater) continue;
     if (s == d) continue;
     requests.push_back({level, s, d});
   }
@@ -46,7 +46,7 @@ std::vector<Request> FishRequests(const GWave& wave, int count) {
 }
 
 void BM_FishWindowSearch(benchmark::State& state) {
-  GWave& wave = SceneMap().pathSearch;
+  GWave& wave = SceneMap().gWave;
   const std::vector<Request> requests = FishRequests(wave, 4096);
   Step steps[150];
   size_t i = 0;
@@ -98,7 +98,7 @@ void BM_FirstCycleLayerBuild(benchmark::State& state) {
   for (auto _ : state) {
     map.mapBuildPending = true;
     PlanSchool(map, noFish, 4.0f, 4.0f);
-    benchmark::DoNotOptimize(map.pathSearch.levelLayers[7][80000]);
+    benchmark::DoNotOptimize(map.gWave.levelLayers[7][80000]);
   }
 }
 BENCHMARK(BM_FirstCycleLayerBuild)->Unit(benchmark::kMillisecond);

@@ -31,19 +31,6 @@ settings() {
   wine reg add "$key" /v Volume /d "$3" /f >/dev/null 2>&1
 }
 
-# Waits up to a minute for the scene to show (water blue at the top): a busy
-# machine may take several seconds to build it.
-wait_for_scene() {
-  local end=$((SECONDS + 60)) shot="$capture/screen.png" red blue
-  while [ $SECONDS -lt $end ]; do
-    shoot "$shot"
-    read -r red _ blue <<<"$(band_mean "$shot" 0 200)"
-    is "$blue > $red + 0.2" && return 0
-    sleep 0.5
-  done
-  return 1
-}
-
 # Runs the saver for two seconds of scene and ends it with a key press; with a name,
 # its sound goes to $capture/<name>.wav, without one there is no audio device.
 run_saver() {
@@ -59,7 +46,7 @@ EOF
   fi
   pid=$!
   window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window ($what)"
-  wait_for_scene || fail "no scene ($what)"
+  wait_for_scene 60 || fail "no scene ($what)"
   sleep 2
   focus "$window"
   local started

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <thread>
 
-#include "shell/calculation_thread.h"
+#include "saver/calculation_thread.h"
 #include "base/auto_reset_event.h"
 #include "base/random.h"
 
@@ -21,11 +21,11 @@ bool WaitUntil(const std::atomic<bool>& flag, int ms) {
 // The saver's side: its two events, with the thread's own handles on them.
 struct Handshake {
   explicit Handshake(CalculationShared& shared) {
-    shared.start = start.Duplicate();
-    shared.stop = stop.Duplicate();
+    shared.startCalculation = start.Duplicate();
+    shared.calculationDone = done.Duplicate();
   }
   AutoResetEvent start = AutoResetEvent::Create();
-  AutoResetEvent stop = AutoResetEvent::Create();
+  AutoResetEvent done = AutoResetEvent::Create();
 };
 
 }  // namespace
@@ -42,15 +42,15 @@ TEST(CalculationThread, OneCycleForEachStartAndCyclesNeverOverlapTheFrame) {
   std::thread thread([&] { CalculationThreadMain(shared); });
   for (int frame = 0; frame < 200; ++frame) {
     if (frame > 0) {
-      ASSERT_TRUE(h.stop.Wait(5000));
+      ASSERT_TRUE(h.done.Wait(5000));
     }
     ++frameSide;
     h.start.Set();
   }
-  ASSERT_TRUE(h.stop.Wait(5000));
+  ASSERT_TRUE(h.done.Wait(5000));
   EXPECT_EQ(cycles, 200);
   EXPECT_EQ(frameSide, 400);
-  shared.stopRequested = true;
+  shared.shutdownRequested = true;
   h.start.Set();
   thread.join();
   EXPECT_TRUE(shared.finished);
@@ -69,7 +69,7 @@ TEST(CalculationThread, StopRequestedDuringACycleEndsAfterItWithoutHanging) {
   std::thread thread([&] { CalculationThreadMain(shared); });
   h.start.Set();
   ASSERT_TRUE(WaitUntil(inCycle, 5000));
-  shared.stopRequested = true;
+  shared.shutdownRequested = true;
   h.start.Set();
   EXPECT_TRUE(WaitUntil(shared.finished, static_cast<int>(kCalculationStopTimeoutMs)));
   thread.join();
@@ -95,8 +95,8 @@ TEST(CalculationThread, SeedsItsOwnGeneratorOnTheFirstCycle) {
   };
   std::thread thread([&] { CalculationThreadMain(shared); });
   h.start.Set();
-  ASSERT_TRUE(h.stop.Wait(5000));
-  shared.stopRequested = true;
+  ASSERT_TRUE(h.done.Wait(5000));
+  shared.shutdownRequested = true;
   h.start.Set();
   thread.join();
 
@@ -115,16 +115,16 @@ TEST(CalculationThread, TwoSaversInOneProcessDoNotSignalEachOther) {
   std::thread threadA([&] { CalculationThreadMain(sharedA); });
   std::thread threadB([&] { CalculationThreadMain(sharedB); });
   a.start.Set();
-  ASSERT_TRUE(a.stop.Wait(5000));
-  EXPECT_FALSE(b.stop.Wait(0)) << "the other saver's frame was told of a cycle";
+  ASSERT_TRUE(a.done.Wait(5000));
+  EXPECT_FALSE(b.done.Wait(0)) << "the other saver's frame was told of a cycle";
   EXPECT_EQ(cyclesB, 0) << "the other saver's thread ran a cycle";
   b.start.Set();
-  ASSERT_TRUE(b.stop.Wait(5000));
-  EXPECT_FALSE(a.stop.Wait(0));
+  ASSERT_TRUE(b.done.Wait(5000));
+  EXPECT_FALSE(a.done.Wait(0));
   EXPECT_EQ(cyclesA, 1);
   EXPECT_EQ(cyclesB, 1);
-  sharedA.stopRequested = true;
-  sharedB.stopRequested = true;
+  sharedA.shutdownRequested = true;
+  sharedB.shutdownRequested = true;
   a.start.Set();
   b.start.Set();
   threadA.join();

@@ -40,20 +40,20 @@ TEST_F(CameraPathTest, GoalsLieThirtyToAHundredCellsAwayInsideTheMiddle) {
         EXPECT_LE(std::abs(d), 100);
       }
       EXPECT_TRUE(c.column >= 101 && c.column <= 299 && c.row >= 101 && c.row <= 299) << c.column << "," << c.row;
-      EXPECT_EQ(map.cellClass[map.cellGrid[c.row * kGridSize + c.column]], 0);
+      EXPECT_EQ(map.cellClass[map.cellGrid[CellIndex(c.column, c.row)]], 0);
     }
   }
   for (int i = 0; i < 300; ++i) {
     const Cell c = camera.RandomFreeCell();
     EXPECT_TRUE(c.column >= 100 && c.column <= 300 && c.row >= 100 && c.row <= 300);
-    EXPECT_EQ(map.cellClass[map.cellGrid[c.row * kGridSize + c.column]], 0);
+    EXPECT_EQ(map.cellClass[map.cellGrid[CellIndex(c.column, c.row)]], 0);
   }
 }
 
 TEST_F(CameraPathTest, CameraBlockCodeAndObstaclesBlockTheSearchGrid) {
-  map.cellGrid[150 * kGridSize + 150] = kCameraBlockCode;
-  map.cellGrid[150 * kGridSize + 152] = 33;
-  map.cellGrid[150 * kGridSize + 154] = 1;  // a bubble source is free water
+  map.cellGrid[CellIndex(150, 150)] = kCameraBlockCode;
+  map.cellGrid[CellIndex(152, 150)] = 33;
+  map.cellGrid[CellIndex(154, 150)] = 1;  // a bubble source is free water
   camera.ResetSearchGrid();
   EXPECT_FALSE(camera.LineOfSight({140, 150}, {160, 150}));
   EXPECT_FALSE(camera.LineOfSight({152, 140}, {152, 160}));
@@ -73,7 +73,7 @@ TEST_F(CameraPathTest, RouteWhoseCornersSeeEachOtherThinsToItsEnds) {
 
 TEST_F(CameraPathTest, RouteAroundAWallKeepsTheCornersThatSeeEachOther) {
   // A wall across column 150 from row 140 to 160; the route goes round its end.
-  for (int row = 140; row <= 160; ++row) map.cellGrid[row * kGridSize + 150] = 33;
+  for (int row = 140; row <= 160; ++row) map.cellGrid[CellIndex(150, row)] = 33;
   camera.ResetSearchGrid();
   Cell points[200];
   int n = 0;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "d3dx/matrix_math.h"
@@ -13,7 +14,8 @@
 #include "nav_test_support.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
-#include "base/auto_reset_event.h"
+#include "saver/calculation_thread.h"
+#include "saver/cycle_hand_over.h"
 #include "scene/ground_height.h"
 #include "scene/heights.h"
 #include "scene_test_support.h"
@@ -39,7 +41,7 @@ class FishTest : public ::testing::Test {
     heights.assign(kHeightGridPoints, 0.0f);
     SeedRandom(5);
   }
-  int16_t& Layer(int level, int column, int row) { return map.pathSearch.levelLayers[level][row * kGridSize + column]; }
+  int16_t& Layer(int level, int column, int row) { return map.gWave.levelLayers[level][CellIndex(column, row)]; }
 
   // A fish of level 2 at (column, row) walking `route`, holding its cell and
   // its first step as planning leaves it.
@@ -62,7 +64,7 @@ class FishTest : public ::testing::Test {
   }
   bool Advance(Fish& f, float cameraX, float cameraZ, FishMotion* motion = nullptr) {
     FishMotion m{};
-    const bool drawn = AdvanceFish(f, map.pathSearch, {cameraX, cameraZ, heights.data(), &GroundHeight, view.data()}, m);
+    const bool drawn = AdvanceFish(f, map.gWave, {cameraX, cameraZ, heights.data(), &GroundHeight, view.data()}, m);
     if (motion != nullptr) *motion = m;
     return drawn;
   }
@@ -95,7 +97,7 @@ TEST_F(FishTest, PlacementGivesSpeciesBlocksPacesLevelsAndSpawnCellsOfTheirOwn) 
     EXPECT_LE(f.level, 5);
     ASSERT_TRUE(f.cellX >= 40 && f.cellX <= 360 && f.cellY >= 40 && f.cellY <= 360);
     EXPECT_FALSE(CloserThan(f, cameraX, cameraZ, 0.2f));
-    const int cell = f.cellY * kGridSize + f.cellX;
+    const int cell = CellIndex(f.cellX, f.cellY);
     EXPECT_EQ(scene.cellClass[pairsBefore[f.level / 2][cell]], 0);
     EXPECT_EQ(scene.levelPairGrids[f.level / 2][cell], 6);
     EXPECT_TRUE(cells.insert({f.level / 2, cell}).second) << "two fish spawned on one cell";
@@ -177,11 +179,11 @@ TEST_F(FishTest, CrossingFishSecondToArriveReplansAndHoldsStayWithTheirFish) {
   EXPECT_FALSE(a.needsRoute);
   EXPECT_EQ(b.cellY, 99);
   EXPECT_TRUE(b.needsRoute);
-  EXPECT_EQ(Layer(2, 100, 100), kUnreached) << "released";
+  EXPECT_EQ(Layer(2, 100, 100), kFreeWater) << "released";
   EXPECT_EQ(Layer(2, 102, 100), kBlocked) << "a holds its next cell";
-  EXPECT_EQ(Layer(2, 101, 98), kUnreached);
+  EXPECT_EQ(Layer(2, 101, 98), kFreeWater);
   EXPECT_EQ(Layer(2, 101, 99), kBlocked);
-  EXPECT_EQ(Layer(2, 101, 101), kUnreached) << "b took no hold past a";
+  EXPECT_EQ(Layer(2, 101, 101), kFreeWater) << "b took no hold past a";
 
   // A startled fish drops its route at the cell boundary without a hold on
   // the next cell.
@@ -190,7 +192,7 @@ TEST_F(FishTest, CrossingFishSecondToArriveReplansAndHoldsStayWithTheirFish) {
   for (int frame = 0; frame < 30; ++frame) Advance(c, c.x, c.z + 0.05f);
   EXPECT_TRUE(c.needsRoute);
   EXPECT_EQ(c.cellY, 301);
-  EXPECT_EQ(Layer(2, 300, 302), kUnreached);
+  EXPECT_EQ(Layer(2, 300, 302), kFreeWater);
   EXPECT_EQ(c.lastDy, 1);
 }
 
@@ -199,7 +201,7 @@ TEST_F(FishTest, RoutesNearTheParkedCameraNeitherGoStraightNorComeClose) {
   ASSERT_TRUE(PlaceSchool(school, 1, map, kFar, kFar));
   HoldSpawnCells(school.fish.get(), 1, map, kFar, kFar);
   const Fish start = school.fish[0];
-  int16_t* layer = map.pathSearch.levelLayers[start.level];
+  int16_t* layer = map.gWave.levelLayers[start.level];
   const std::vector<int16_t> saved(layer, layer + kGridCells);
   int kept = 0;
   for (int trial = 0; trial < 40; ++trial) {
@@ -229,7 +231,7 @@ TEST_F(FishTest, PlanningThatCannotSucceedNeverStallsAndLeaksNoHold) {
   const std::vector<uint8_t> pairGrid(map.levelPairGrids[1].get(), map.levelPairGrids[1].get() + kGridCells);
   // A fish walled in on its level, with its home at the grid's edge.
   Fish f = Walker(45, 200, {{1, 0}});
-  Layer(2, 46, 200) = kUnreached;
+  Layer(2, 46, 200) = kFreeWater;
   f.needsRoute = 1;
   f.homeX = 25;
   for (int dx = -1; dx <= 1; ++dx)
@@ -237,7 +239,7 @@ TEST_F(FishTest, PlanningThatCannotSucceedNeverStallsAndLeaksNoHold) {
       if (dx || dy) Layer(2, 45 + dx, 200 + dy) = kBlocked;
   PlanRoute(f, map, f.x, f.z);  // the camera on top of it: respawns land 0.2 away
   ASSERT_FALSE(f.needsRoute) << "respawned and planned";
-  EXPECT_EQ(Layer(2, 45, 200), kUnreached) << "the old hold is released";
+  EXPECT_EQ(Layer(2, 45, 200), kFreeWater) << "the old hold is released";
   EXPECT_EQ(Layer(2, f.cellX, f.cellY), kBlocked);
   EXPECT_EQ(Layer(2, f.cellX + f.steps[0].dx, f.cellY + f.steps[0].dy), kBlocked);
   EXPECT_TRUE(f.homeX == f.cellX && f.homeY == f.cellY);
@@ -247,7 +249,7 @@ TEST_F(FishTest, PlanningThatCannotSucceedNeverStallsAndLeaksNoHold) {
   // With no free cell anywhere it gives up for this cycle, still holding its own.
   for (int i = 0; i < kGridCells; ++i) map.levelPairGrids[1][i] = 33;
   Fish g = Walker(300, 300, {{1, 0}});
-  Layer(2, 301, 300) = kUnreached;
+  Layer(2, 301, 300) = kFreeWater;
   g.needsRoute = 1;
   for (int dx = -1; dx <= 1; ++dx)
     for (int dy = -1; dy <= 1; ++dy)
@@ -278,27 +280,30 @@ TEST(FishSchoolRun, HoldsLevelsAndRoutesStaySoundWhileTheCameraMoves) {
   RecordingDirect3D direct3d;
   auto scene = std::make_unique<Scene>();
   World& w = scene->world;
-  ASSERT_TRUE(w.map.pathSearch.Init(kGridSize, kGridSize));
   SeedRandom(21);
-  int error = 0;
+  SceneError error = kSceneErrorUnknown;
   ASSERT_TRUE(InitScene(*scene, direct3d, settings, source, error));
   FrameState frame;
   UpdateProjection(scene->resources.device, frame, 800, 600);
   RecordingDevice& device = *direct3d.devices.back();
   FishInvariants invariants;
   ASSERT_TRUE(invariants.Init(w.map, w.school));
-  AutoResetEvent start = AutoResetEvent::Create();
-  AutoResetEvent stop = AutoResetEvent::Create();
+  int cycles = 0;
+  std::string broken;
+  BetweenFramesHandOver fish(
+      [&] {
+        RunCalculationCycle(w);
+        ++cycles;
+        broken = invariants.Check(w.map, w.school, w.school.handOverCameraX, w.school.handOverCameraZ);
+      },
+      CalculationSeed(RandomState()));
   int drawn = 0;
   for (int n = 0; n < 400; ++n) {
-    ASSERT_EQ(RenderFrame(*scene, frame, start, stop), FrameResult::Presented);
+    ASSERT_EQ(RenderFrame(*scene, frame, fish), FrameResult::Presented);
+    ASSERT_EQ(cycles, n) << "one cycle between two frames";
+    ASSERT_EQ(broken, "") << "after cycle " << cycles;
     drawn += frame.fishFigures.drawn;
     device.CallLog::Clear();
-    ASSERT_TRUE(start.Wait(0));
-    RunCalculationCycle(w);
-    ASSERT_EQ(invariants.Check(w.map, w.school, w.school.handOverCameraX, w.school.handOverCameraZ), "")
-        << "after cycle " << n;
-    stop.Set();
   }
   EXPECT_GT(drawn, 400 * 20) << "fish around the camera are drawn";
   EXPECT_LE(invariants.longestWait, 3);
@@ -310,7 +315,6 @@ TEST(FishSchoolRun, HoldsLevelsAndRoutesStaySoundWhileTheCameraMoves) {
 TEST(FishSchoolRun, TwoScenesFlapTheirFinsIndependently) {
   TestScene flapping(5), resting(6);
   ASSERT_TRUE(flapping.ok && resting.ok);
-  ASSERT_TRUE(flapping.scene->world.map.pathSearch.Init(kGridSize, kGridSize));
   FishModels fresh;
   fresh.Prepare(FishModelTables());
   for (int cycle = 0; cycle < 3; ++cycle) RunCalculationCycle(flapping.scene->world);

@@ -191,7 +191,7 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   FishBuffers buffers;
   CreateFishBuffers(device, buffers, copy.models.species());
   NavigationMap map;
-  ASSERT_TRUE(map.Allocate() && map.pathSearch.Init(kGridSize, kGridSize));
+  ASSERT_TRUE(map.Allocate());
   FillCellClasses(map.cellClass);
   BuildLevelLayers(map);
   std::vector<float> heights(kHeightGridPoints, 0.0f);
@@ -226,7 +226,7 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   MatrixStack stack;
   const FishDrawTarget target{gpu, stack, buffers, copy.models.species(), skins};
   const auto moveAndDraw = [&](const FishView& view, int count) {
-    AdvanceSchool(renderer, view, fish, count, map.pathSearch);
+    AdvanceSchool(renderer, view, fish, count, map.gWave);
     return DrawSchool(renderer, target, view, fish);
   };
   const FishPassFigures figures = moveAndDraw({cameraX, cameraZ, heights.data(), &GroundHeight, planes}, 3);
@@ -260,16 +260,19 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
   const MeshData& fin = copy[4].parts[1];
   EXPECT_EQ(v[185].x, fin.positions[0]) << "the fins follow the body in drawing order";
 
-  // A fish close by is drawn opaque and alpha-tested; blending is back on after.
-  device.CallLog::Clear();
-  moveAndDraw({fish[0].x - 0.1f, fish[0].z, heights.data(), &GroundHeight, planes}, 1);
-  std::vector<uint64_t> blending, test;
-  for (const RecordedCall& c : device.calls()) {
-    if (c.name == "SetRenderState" && c.args[0] == D3DRS_ALPHABLENDENABLE) blending.push_back(c.args[1]);
-    if (c.name == "SetRenderState" && c.args[0] == D3DRS_ALPHATESTENABLE) test.push_back(c.args[1]);
+  // A fish close by is drawn opaque and alpha-tested, one farther off blended
+  // again, whichever came before.
+  device.keepDrawStates = true;
+  for (float distance : {0.1f, 0.35f, 0.1f}) {
+    device.drawStates.clear();
+    moveAndDraw({fish[0].x - distance, fish[0].z, heights.data(), &GroundHeight, planes}, 1);
+    ASSERT_EQ(device.drawStates.size(), 1u);
+    const DeviceStates& s = device.drawStates[0].states;
+    const bool near = distance < 0.3f;
+    EXPECT_EQ(s.render[D3DRS_ALPHABLENDENABLE], near ? 0u : 1u) << distance;
+    EXPECT_EQ(s.render[D3DRS_ALPHATESTENABLE], near ? 1u : 0u) << distance;
+    if (near) EXPECT_EQ(s.render[D3DRS_ALPHAREF], 0xD0u);
   }
-  EXPECT_EQ(blending, (std::vector<uint64_t>{0, 1}));
-  EXPECT_EQ(test, (std::vector<uint64_t>{1, 0}));
   ReleaseFishBuffers(device, buffers);
 }
 

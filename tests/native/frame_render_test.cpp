@@ -13,6 +13,7 @@
 #include "render/device_reset.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
+#include "saver/cycle_hand_over.h"
 #include "scene/ground_height.h"
 #include "scene_test_support.h"
 
@@ -30,7 +31,7 @@ struct FrameTest : ::testing::Test {
   // One frame, then the calculation thread's side of the hand-over.
   FrameResult Frame() {
     device().CallLog::Clear();
-    const FrameResult r = RenderFrame(scene(), state, start, stop);
+    const FrameResult r = RenderFrame(scene(), state, fish);
     if (threadStart.Wait(0)) stop.Set();
     return r;
   }
@@ -54,27 +55,28 @@ struct FrameTest : ::testing::Test {
   AutoResetEvent start = AutoResetEvent::Create();
   AutoResetEvent stop = AutoResetEvent::Create();
   AutoResetEvent threadStart = start.Duplicate();
+  ThreadHandOver fish{start, stop};
 };
 
 TEST_F(FrameTest, FirstFrameDoesNotWaitLaterFramesTakeTheFishBack) {
   // Nobody has signalled the end of a cycle: a waiting first frame would hang.
-  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
+  EXPECT_EQ(RenderFrame(scene(), state, fish), FrameResult::Presented);
   EXPECT_FALSE(state.firstFrame);
   EXPECT_TRUE(threadStart.Wait(0)) << "every frame starts the next cycle";
   stop.Set();
-  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
+  EXPECT_EQ(RenderFrame(scene(), state, fish), FrameResult::Presented);
   EXPECT_FALSE(stop.Wait(0)) << "the second frame took the end of the cycle";
   EXPECT_TRUE(threadStart.Wait(0));
 }
 
 TEST_F(FrameTest, StalledCycleKeepsTheFishButNotTheSaver) {
-  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, fish), FrameResult::Presented);
   ASSERT_TRUE(threadStart.Wait(0));
   // The cycle never ends: frames still come, and no second cycle is queued.
-  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, fish), FrameResult::Presented);
   EXPECT_FALSE(threadStart.Wait(0)) << "the fish must not be handed on while the cycle has them";
   stop.Set();  // the cycle comes back at last
-  ASSERT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Presented);
+  ASSERT_EQ(RenderFrame(scene(), state, fish), FrameResult::Presented);
   EXPECT_TRUE(threadStart.Wait(0));
 }
 
@@ -179,7 +181,7 @@ TEST_F(FrameTest, SeabedCullsBehindTheCameraButAlwaysDrawsItsTile) {
 TEST_F(FrameTest, AFailedSurfaceLockEndsTheFrameWithoutPresenting) {
   device().Fail("LockVertexBuffer", D3DERR_INVALIDCALL, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::Ended);
+  EXPECT_EQ(RenderFrame(scene(), state, fish), FrameResult::Ended);
   EXPECT_EQ(device().Count("Present"), 0u);
   EXPECT_EQ(device().Count("EndScene"), 1u);
   EXPECT_EQ(device().Count("DrawPrimitive"), 0u);
@@ -194,13 +196,13 @@ TEST_F(FrameTest, AFailedSurfaceLockEndsTheFrameWithoutPresenting) {
 TEST_F(FrameTest, ALostDeviceIsNotTouchedAgain) {
   device().Fail("TestCooperativeLevel", D3DERR_DEVICELOST, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::DeviceLost);
+  EXPECT_EQ(RenderFrame(scene(), state, fish), FrameResult::DeviceLost);
   EXPECT_EQ(device().calls().size(), 1u);
   EXPECT_EQ(state.causticFrame, 0) << "the frame did not advance";
 
   device().Fail("TestCooperativeLevel", D3DERR_DEVICENOTRESET, 1);
   device().CallLog::Clear();
-  EXPECT_EQ(RenderFrame(scene(), state, start, stop), FrameResult::DeviceNotReset);
+  EXPECT_EQ(RenderFrame(scene(), state, fish), FrameResult::DeviceNotReset);
   EXPECT_EQ(device().calls().size(), 1u);
 }
 

@@ -14,13 +14,11 @@ namespace {
 
 constexpr int kCentre = 200;
 
-int At(int column, int row) { return row * kGridSize + column; }
-
 class NavMapTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(navtest::MakeEmptyMap(map)); }
 
-  void Place(uint8_t code, int column = kCentre, int row = kCentre) { map.cellGrid[At(column, row)] = code; }
+  void Place(uint8_t code, int column = kCentre, int row = kCentre) { map.cellGrid[CellIndex(column, row)] = code; }
 
   void BuildAll() {
     AddObstacleMargins(map);
@@ -28,8 +26,8 @@ class NavMapTest : public ::testing::Test {
     BuildLevelLayers(map);
   }
 
-  int16_t Level(int level, int column, int row) const { return map.pathSearch.levelLayers[level][At(column, row)]; }
-  int16_t Base(int column, int row) const { return map.pathSearch.baseLayer[At(column, row)]; }
+  int16_t Level(int level, int column, int row) const { return map.gWave.levelLayers[level][CellIndex(column, row)]; }
+  int16_t Base(int column, int row) const { return map.gWave.baseLayer[CellIndex(column, row)]; }
 
   NavigationMap map;
 };
@@ -100,10 +98,10 @@ TEST_P(IsolatedObstacle, BlocksItsSquareUpToItsHeight) {
       const bool inSquare = std::abs(dx) <= half && std::abs(dy) <= half;
       const int column = kCentre + dx;
       const int row = kCentre + dy;
-      EXPECT_EQ(Base(column, row), inSquare ? kBlocked : kUnreached) << dx << "," << dy;
+      EXPECT_EQ(Base(column, row), inSquare ? kBlocked : kFreeWater) << dx << "," << dy;
       for (int level = 0; level < kSwimLevels; ++level) {
         const bool blocked = inSquare && level < c.firstFreeLevel;
-        EXPECT_EQ(Level(level, column, row), blocked ? kBlocked : kUnreached)
+        EXPECT_EQ(Level(level, column, row), blocked ? kBlocked : kFreeWater)
             << "code " << int(c.code) << " level " << level << " at " << dx << "," << dy;
       }
     }
@@ -122,7 +120,7 @@ TEST_F(NavMapTest, PlantsOtherThanCode20StandWithoutMargin) {
     int margins = 0;
     for (int cell = 0; cell < kGridCells; ++cell) margins += map.cellGrid[cell] == kMarginCode;
     EXPECT_EQ(margins, code == 20 ? 8 : 0) << "code " << int(code);
-    EXPECT_EQ(map.cellGrid[At(kCentre, kCentre)], code);
+    EXPECT_EQ(map.cellGrid[CellIndex(kCentre, kCentre)], code);
   }
 }
 
@@ -131,12 +129,12 @@ TEST_F(NavMapTest, NeighbourInsideAMarginLosesItsIdentity) {
   Place(33, kCentre, kCentre);
   Place(33, kCentre + 1, kCentre);
   BuildAll();
-  EXPECT_EQ(map.cellGrid[At(kCentre + 1, kCentre)], kMarginCode);
-  EXPECT_EQ(map.cellGrid[At(kCentre + 4, kCentre)], 0) << "the overwritten wall has no margin of its own";
+  EXPECT_EQ(map.cellGrid[CellIndex(kCentre + 1, kCentre)], kMarginCode);
+  EXPECT_EQ(map.cellGrid[CellIndex(kCentre + 4, kCentre)], 0) << "the overwritten wall has no margin of its own";
   for (int level = 0; level < kSwimLevels; ++level) {
     EXPECT_EQ(Level(level, kCentre + 1, kCentre), kBlocked);
     EXPECT_EQ(Level(level, kCentre + 3, kCentre), kBlocked);
-    EXPECT_EQ(Level(level, kCentre + 4, kCentre), kUnreached);
+    EXPECT_EQ(Level(level, kCentre + 4, kCentre), kFreeWater);
   }
 }
 
@@ -146,10 +144,10 @@ TEST_F(NavMapTest, OverwrittenWallIsOpenedOnlyByItsNeighboursSquare) {
   Place(11, kCentre, kCentre);
   Place(11, kCentre + 1, kCentre);
   BuildAll();
-  EXPECT_EQ(map.cellGrid[At(kCentre + 1, kCentre)], kMarginCode);
-  EXPECT_EQ(map.cellGrid[At(kCentre + 4, kCentre)], 0);
+  EXPECT_EQ(map.cellGrid[CellIndex(kCentre + 1, kCentre)], kMarginCode);
+  EXPECT_EQ(map.cellGrid[CellIndex(kCentre + 4, kCentre)], 0);
   for (int level = 0; level < kSwimLevels; ++level) {
-    EXPECT_EQ(Level(level, kCentre + 1, kCentre), level < 2 ? kBlocked : kUnreached) << level;
+    EXPECT_EQ(Level(level, kCentre + 1, kCentre), level < 2 ? kBlocked : kFreeWater) << level;
   }
 }
 
@@ -158,8 +156,8 @@ TEST_F(NavMapTest, LargerMarginsComeFirstAndErasePlants) {
   Place(33, kCentre, kCentre);
   Place(5, kCentre + 3, kCentre);
   AddObstacleMargins(map);
-  EXPECT_EQ(map.cellGrid[At(kCentre + 3, kCentre)], kMarginCode);
-  EXPECT_EQ(map.cellGrid[At(kCentre + 4, kCentre)], 0);
+  EXPECT_EQ(map.cellGrid[CellIndex(kCentre + 3, kCentre)], kMarginCode);
+  EXPECT_EQ(map.cellGrid[CellIndex(kCentre + 4, kCentre)], 0);
 }
 
 TEST_F(NavMapTest, LevelPairGridsOpenObstaclesForThePairsAbove) {
@@ -168,7 +166,7 @@ TEST_F(NavMapTest, LevelPairGridsOpenObstaclesForThePairsAbove) {
   Place(13, 200, 100);  // blocks levels 0-1: opened from pair 1
   Place(33, 250, 100);  // never opened
   BuildAll();
-  const auto pair = [&](int p, int column, int row) { return map.levelPairGrids[p][At(column, row)]; };
+  const auto pair = [&](int p, int column, int row) { return map.levelPairGrids[p][CellIndex(column, row)]; };
   for (int p = 0; p < kLevelPairGrids; ++p) {
     EXPECT_EQ(pair(p, 100, 100), p >= 2 ? 0 : 50) << p;
     EXPECT_EQ(pair(p, 101, 101), p >= 2 ? 0 : kMarginCode) << p;
@@ -192,8 +190,8 @@ TEST_F(NavMapTest, BorderIsBlockedInTheBaseLayerButSquaresMayReopenIt) {
   EXPECT_EQ(Level(0, 0, 50), kBlocked);
   EXPECT_EQ(Level(1, 0, 50), kBlocked);
   for (int level = 2; level < kSwimLevels; ++level) {
-    EXPECT_EQ(Level(level, 0, 47), kUnreached);
-    EXPECT_EQ(Level(level, 0, 53), kUnreached);
+    EXPECT_EQ(Level(level, 0, 47), kFreeWater);
+    EXPECT_EQ(Level(level, 0, 53), kFreeWater);
     EXPECT_EQ(Level(level, 0, 46), kBlocked);
   }
 }
@@ -203,8 +201,8 @@ TEST(NavSceneMap, HigherLevelsAreNeverMoreBlocked) {
   ASSERT_TRUE(navtest::MakeSceneMap(map, 99, 4));
   for (int level = 1; level < kSwimLevels; ++level) {
     for (int cell = 0; cell < kGridCells; ++cell) {
-      if (map.pathSearch.levelLayers[level - 1][cell] == kUnreached) {
-        ASSERT_EQ(map.pathSearch.levelLayers[level][cell], kUnreached) << level << " " << cell;
+      if (map.gWave.levelLayers[level - 1][cell] == kFreeWater) {
+        ASSERT_EQ(map.gWave.levelLayers[level][cell], kFreeWater) << level << " " << cell;
       }
     }
   }
@@ -218,8 +216,8 @@ TEST_F(NavMapTest, OnlyTheFirstCycleBuildsTheLayers) {
   EXPECT_FALSE(map.mapBuildPending);
   EXPECT_EQ(Level(5, kCentre, kCentre), kBlocked);
   // A fish holding a cell, and a cell code changed after the build: neither is undone.
-  map.pathSearch.levelLayers[3][At(50, 50)] = kBlocked;
-  map.cellGrid[At(kCentre, kCentre)] = 0;
+  map.gWave.levelLayers[3][CellIndex(50, 50)] = kBlocked;
+  map.cellGrid[CellIndex(kCentre, kCentre)] = 0;
   PlanSchool(map, noFish, 4.0f, 4.0f);
   EXPECT_EQ(Level(3, 50, 50), kBlocked);
   EXPECT_EQ(Level(5, kCentre, kCentre), kBlocked);

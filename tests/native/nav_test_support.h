@@ -14,7 +14,7 @@ namespace sorvane::navtest {
 
 // An empty map (all sand) with its classes and a 400 × 400 search object.
 inline bool MakeEmptyMap(NavigationMap& map) {
-  if (!map.Allocate() || !map.pathSearch.Init(kGridSize, kGridSize)) return false;
+  if (!map.Allocate()) return false;
   FillCellClasses(map.cellClass);
   return true;
 }

@@ -24,7 +24,7 @@ struct Placement {
       for (int i = 0; i <= 400; ++i)
         heights[j * 401 + i] = 0.06f + 0.03f * std::sin(i * 0.05f) * std::cos(j * 0.037f);
   }
-  uint8_t& Cell(int column, int row) { return map.cellGrid[row * kGridSize + column]; }
+  uint8_t& Cell(int column, int row) { return map.cellGrid[CellIndex(column, row)]; }
   NavigationMap map;
   std::vector<float> heights;
   std::vector<TileObjects> objects;

@@ -3,10 +3,10 @@
 // the same states wherever they shape the pixels.
 #include <gtest/gtest.h>
 
-#include "base/auto_reset_event.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
 #include "render/tile_objects.h"
+#include "saver/cycle_hand_over.h"
 #include "scene_test_support.h"
 #include "tests/support/pass_states.h"
 
@@ -15,26 +15,21 @@ namespace {
 
 struct RunningScene {
   explicit RunningScene(uint32_t seed) : t(seed) {
-    EXPECT_TRUE(t.ok && t.scene->world.map.pathSearch.Init(kGridSize, kGridSize));
+    EXPECT_TRUE(t.ok);
     UpdateProjection(t.scene->resources.device, frame, 800, 600);
     t.device().sink = [](const std::string&, const std::vector<uint64_t>&) {};
   }
-  // One frame, then the calculation cycle it hands over to.
+  // One frame; the calculation cycle runs in it, when it takes the fish back.
   std::vector<DrawStates> Frame() {
     t.device().keepDrawStates = true;
     t.device().drawStates.clear();
-    EXPECT_EQ(RenderFrame(*t.scene, frame, start, stop), FrameResult::Presented);
+    EXPECT_EQ(RenderFrame(*t.scene, frame, fish), FrameResult::Presented);
     t.device().keepDrawStates = false;
-    if (start.Wait(0)) {
-      RunCalculationCycle(t.scene->world);
-      stop.Set();
-    }
     return std::move(t.device().drawStates);
   }
   TestScene t;
   FrameState frame;
-  AutoResetEvent start = AutoResetEvent::Create();
-  AutoResetEvent stop = AutoResetEvent::Create();
+  BetweenFramesHandOver fish{[this] { RunCalculationCycle(t.scene->world); }, 1};
 };
 
 void ExpectSameShapingStates(const std::vector<DrawStates>& expected, const std::vector<DrawStates>& got,

@@ -17,7 +17,7 @@ class PathSearchTest : public ::testing::Test {
 
   // The whole base layer free inside a blocked border.
   void OpenGrid() {
-    std::fill_n(wave.baseLayer, kGridCells, kUnreached);
+    std::fill_n(wave.baseLayer, kGridCells, kFreeWater);
     wave.BlockBorder();
   }
 
@@ -120,7 +120,7 @@ TEST_F(PathSearchTest, WindowOriginIsClampedAtTheEdges) {
 }
 
 TEST_F(PathSearchTest, WindowEndsThatDoNotFitAreRefused) {
-  for (int level = 0; level < kSwimLevels; ++level) std::fill_n(wave.levelLayers[level], kGridCells, kUnreached);
+  for (int level = 0; level < kSwimLevels; ++level) std::fill_n(wave.levelLayers[level], kGridCells, kFreeWater);
   // 80 columns apart: one end falls outside the window.
   Cell start{100, 200};
   Cell destination{180, 200};
@@ -159,7 +159,7 @@ void ExpectUnbrokenRoute(const std::vector<int16_t>& layer, int stride, Cell sta
 
 // A random field of obstacles of varied size inside a blocked border.
 void RandomObstacles(int16_t* layer, int size, int stride, int blobs) {
-  for (int r = 0; r < size; ++r) std::fill_n(layer + r * stride, size, kUnreached);
+  for (int r = 0; r < size; ++r) std::fill_n(layer + r * stride, size, kFreeWater);
   for (int i = 0; i < blobs; ++i) {
     const int c = 1 + Random() % (size - 2);
     const int r = 1 + Random() % (size - 2);
@@ -174,7 +174,7 @@ void RandomObstacles(int16_t* layer, int size, int stride, int blobs) {
 Cell RandomFree(const int16_t* layer, int size, int stride) {
   for (;;) {
     const Cell c{static_cast<int16_t>(1 + Random() % (size - 2)), static_cast<int16_t>(1 + Random() % (size - 2))};
-    if (layer[c.row * stride + c.column] == kUnreached) return c;
+    if (layer[c.row * stride + c.column] == kFreeWater) return c;
   }
 }
 
@@ -191,7 +191,7 @@ TEST_F(PathSearchTest, FullGridRoutesAreShortestOnRandomMaps) {
       const Cell destination = RandomFree(layer.data(), kGridSize, kGridSize);
       const int maxSteps = trial == 3 ? 60 : 400;
       const std::vector<int> distance = navtest::BreadthFirst(layer, kGridSize, kGridSize, destination.column, destination.row);
-      const int expected = distance[start.row * kGridSize + start.column];
+      const int expected = distance[CellIndex(start.column, start.row)];
       const int n = wave.Search(steps, maxSteps, start, destination);
       SCOPED_TRACE(testing::Message() << "seed " << seed << " trial " << trial);
       if (start == destination) continue;
@@ -254,7 +254,7 @@ TEST_F(PathSearchTest, WindowRoutesAreShortestOnRandomMaps) {
 TEST_F(PathSearchTest, WindowRoutesOnASceneMapStayOnTheirLevel) {
   NavigationMap map;
   ASSERT_TRUE(navtest::MakeSceneMap(map, 31337));
-  GWave& search = map.pathSearch;
+  GWave& search = map.gWave;
   SeedRandom(5);
   int found = 0;
   for (int trial = 0; trial < 400; ++trial) {
@@ -262,7 +262,7 @@ TEST_F(PathSearchTest, WindowRoutesOnASceneMapStayOnTheirLevel) {
     const Cell a = RandomFree(search.levelLayers[level], kGridSize, kGridSize);
     const Cell b{static_cast<int16_t>(std::clamp(a.column + Random() % 61 - 30, 1, kGridSize - 2)),
                  static_cast<int16_t>(std::clamp(a.row + Random() % 61 - 30, 1, kGridSize - 2))};
-    if (search.levelLayers[level][b.row * kGridSize + b.column] != kUnreached) continue;
+    if (search.levelLayers[level][CellIndex(b.column, b.row)] != kFreeWater) continue;
     Cell start = a;
     Cell destination = b;
     search.LoadWindow(level, start, destination);
@@ -281,7 +281,7 @@ TEST_F(PathSearchTest, WindowRoutesOnASceneMapStayOnTheirLevel) {
 void CarveHTree(int16_t* layer, int stride, int x, int y, const int* lengths, int count, bool horizontal) {
   if (count == 0) return;
   const int l = lengths[0];
-  for (int i = -l; i <= l; ++i) layer[(horizontal ? y : y + i) * stride + (horizontal ? x + i : x)] = kUnreached;
+  for (int i = -l; i <= l; ++i) layer[(horizontal ? y : y + i) * stride + (horizontal ? x + i : x)] = kFreeWater;
   const int dx = horizontal ? l : 0;
   const int dy = horizontal ? 0 : l;
   CarveHTree(layer, stride, x - dx, y - dy, lengths + 1, count - 1, !horizontal);

@@ -165,7 +165,7 @@ TEST(SceneConstruction, CellCodesMarginsAndTheCameraStartCell) {
   EXPECT_LE(c.column, 300);
   EXPECT_GE(c.row, 100);
   EXPECT_LE(c.row, 300);
-  EXPECT_LE(s.map.cellGrid[c.row * kGridSize + c.column], 1);
+  EXPECT_LE(s.map.cellGrid[CellIndex(c.column, c.row)], 1);
   EXPECT_FLOAT_EQ(s.cameraStartX, c.column * 0.02f + 0.01f);
   EXPECT_FLOAT_EQ(s.cameraStartZ, c.row * 0.02f + 0.01f);
 }

@@ -25,26 +25,26 @@ TEST(SceneDevice, PresentParametersFollowTheSettings) {
   EXPECT_EQ(desktop.presentationInterval, D3DPRESENT_INTERVAL_ONE);
 }
 
-TEST(SceneDevice, SoftwareVertexProcessingIsTheFallbackThenErrorOne) {
+TEST(SceneDevice, SoftwareVertexProcessingIsTheFallback) {
   RecordingDirect3D d3d;
   Device* device = nullptr;
   SceneDeviceSettings s;
   s.width = 800;
   s.height = 600;
-  EXPECT_EQ(CreateSceneDevice(d3d, s, &device), 0);
+  EXPECT_TRUE(CreateSceneDevice(d3d, s, &device));
   ASSERT_NE(device, nullptr);
   EXPECT_EQ(d3d.calls().back().args[1], D3DCREATE_HARDWARE_VERTEXPROCESSING);
 
   RecordingDirect3D noHardware;
   noHardware.Fail("CreateDevice", D3DERR_NOTAVAILABLE, 1);
-  EXPECT_EQ(CreateSceneDevice(noHardware, s, &device), 0);
+  EXPECT_TRUE(CreateSceneDevice(noHardware, s, &device));
   EXPECT_EQ(noHardware.Count("CreateDevice"), 2u);
   EXPECT_EQ(noHardware.calls().back().args[1], D3DCREATE_SOFTWARE_VERTEXPROCESSING);
   EXPECT_EQ(noHardware.lastParameters.backBufferWidth, 800u);
 
   RecordingDirect3D none;
   none.Fail("CreateDevice", D3DERR_NOTAVAILABLE);
-  EXPECT_EQ(CreateSceneDevice(none, s, &device), kSceneErrorDevice);
+  EXPECT_FALSE(CreateSceneDevice(none, s, &device));
   EXPECT_EQ(device, nullptr);
 }
 
@@ -54,8 +54,8 @@ TEST(StateCache, RepeatsCostNothingAndFailuresAreNotRemembered) {
   cache.SetRenderStateCached(device, D3DRS_FOGENABLE, 1);
   cache.SetRenderStateCached(device, D3DRS_FOGENABLE, 1);
   EXPECT_EQ(device.Count("SetRenderState"), 1u);
-  cache.SetRenderStateCached(device, 255, 1);
-  EXPECT_EQ(device.Count("SetRenderState"), 1u) << "states past 254 are ignored";
+  cache.SetRenderStateCached(device, kRenderStateCount, 1);
+  EXPECT_EQ(device.Count("SetRenderState"), 1u) << "states past the table are ignored";
 
   device.Fail("SetRenderState", D3DERR_INVALIDCALL, 1);
   EXPECT_TRUE(Failed(cache.SetRenderStateCached(device, D3DRS_ZENABLE, 0)));
@@ -64,8 +64,8 @@ TEST(StateCache, RepeatsCostNothingAndFailuresAreNotRemembered) {
 
   cache.SetTextureStageStateCached(device, 1, D3DTSS_COLOROP, D3DTOP_MODULATE);
   cache.SetTextureStageStateCached(device, 1, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  cache.SetTextureStageStateCached(device, 8, D3DTSS_COLOROP, D3DTOP_MODULATE);
-  cache.SetTextureStageStateCached(device, 0, 33, 1);
+  cache.SetTextureStageStateCached(device, kTextureStages, D3DTSS_COLOROP, D3DTOP_MODULATE);
+  cache.SetTextureStageStateCached(device, 0, kTextureStageStateCount, 1);
   EXPECT_EQ(device.Count("SetTextureStageState"), 1u);
 
   cache.Reset();

@@ -28,7 +28,7 @@ TEST(SceneRelease, NoDeviceIsErrorOne) {
   RecordingDirect3D none;
   none.Fail("CreateDevice", D3DERR_NOTAVAILABLE);
   Scene scene;
-  int error = -1;
+  SceneError error = kSceneErrorUnknown;
   EXPECT_FALSE(InitScene(scene, none, t.settings, t.source, error));
   EXPECT_EQ(error, kSceneErrorDevice);
   EXPECT_EQ(scene.resources.device, nullptr);
@@ -42,6 +42,16 @@ TEST(SceneRelease, AMissingTextureIsErrorTwoAndWhatWasMadeIsReleased) {
   EXPECT_EQ(t.scene->resources.textures[kTextureCount - 2], nullptr);
   EXPECT_NE(t.scene->resources.textures[kTextureCount - 3], nullptr);
   EXPECT_FALSE(t.scene->world.tiles) << "construction comes after the textures";
+  ReleaseScene(*t.scene);
+  EXPECT_EQ(t.device().LiveResources(), 0u);
+}
+
+TEST(SceneRelease, AWorldTooLargeForMemoryIsItsOwnErrorAndWhatWasMadeIsReleased) {
+  SceneSettings settings = TestScene::DefaultSettings();
+  settings.counts.fishCount = INT32_MAX;
+  TestScene t(7, settings);
+  EXPECT_FALSE(t.ok);
+  EXPECT_EQ(t.error, kSceneErrorWorld);
   ReleaseScene(*t.scene);
   EXPECT_EQ(t.device().LiveResources(), 0u);
 }

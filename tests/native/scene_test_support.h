@@ -52,7 +52,7 @@ struct TestScene {
   RecordingDirect3D direct3d;
   TrackingSource source;
   std::unique_ptr<Scene> scene;
-  int error = -1;
+  SceneError error = kSceneErrorUnknown;
   bool ok = false;
 };
 

@@ -182,10 +182,10 @@ TEST(ShellTexts, LanguagesLinksAndErrorMessages) {
   EXPECT_EQ(LinkTarget("https://example.org/@me"), "https://example.org/@me");
   EXPECT_EQ(LinkTarget(std::string(400, 'a')).size(), kMaxLinkLength);
 
-  EXPECT_STREQ(SceneErrorMessage(0), "Unknown error");
-  EXPECT_STREQ(SceneErrorMessage(1), "Unable to initialize Direct3D. You should update video card drivers.");
-  EXPECT_STREQ(SceneErrorMessage(4), "Unable to create Direct3D object");
-  EXPECT_STREQ(SceneErrorMessage(17), "Unknown error");
+  EXPECT_STREQ(SceneErrorMessage(kSceneErrorUnknown), "Unknown error");
+  EXPECT_STREQ(SceneErrorMessage(kSceneErrorDevice), "Unable to initialize Direct3D. You should update video card drivers.");
+  EXPECT_STREQ(SceneErrorMessage(kSceneErrorDirect3D), "Unable to create Direct3D object");
+  EXPECT_STREQ(SceneErrorMessage(static_cast<SceneError>(17)), "Unknown error");
 }
 
 TEST(TestScene, TwoWholeNumbersOrNothing) {

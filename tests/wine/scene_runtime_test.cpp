@@ -4,12 +4,8 @@
 #include <windows.h>
 
 #include "device/device_d3d8_win32.h"
-#include "render/render_frame.h"
+#include "saver/saver_core.h"
 #include "scene/resource_source_win32.h"
-#include "scene/scene.h"
-#include "base/instance_counts.h"
-#include "base/auto_reset_event.h"
-#include "base/random.h"
 
 namespace sorvane {
 
@@ -33,35 +29,24 @@ TEST(SceneRuntime, BuildsLoadsEveryTextureAcceptsTheShaderAndPresents) {
                                 height, nullptr, nullptr, wc.hInstance, nullptr);
   ASSERT_NE(window, nullptr);
 
-  Direct3D* d3d = CreateRuntimeDirect3D(create);
-  ASSERT_NE(d3d, nullptr);
-  SceneSettings settings;
-  settings.device.width = width;
-  settings.device.height = height;
-  settings.device.window = window;
-  settings.counts = ScaleSceneCounts(2, 2, 2);
-  SeedRandom(7);
+  SaverSetup setup;
+  setup.seed = 7;
+  setup.cycleRunner = CycleRunner::BetweenFrames;
+  SaverCore saver(setup);
+  ASSERT_TRUE(saver.StartCycle());
   ModuleResourceSource resources(GetModuleHandleA(nullptr));
-  auto scene = std::make_unique<Scene>();
-  ASSERT_TRUE(scene->world.map.pathSearch.Init(400, 400));
-  int error = -1;
-  ASSERT_TRUE(InitScene(*scene, *d3d, settings, resources, error)) << "error " << error;
-  EXPECT_TRUE(scene->resources.shaderReady) << "the runtime refused the plant shader";
+  SceneError error = kSceneErrorUnknown;
+  ASSERT_TRUE(saver.InitScene(CreateRuntimeDirect3D(create), {width, height}, window, resources, error))
+      << "error " << error;
+  EXPECT_TRUE(saver.scene().resources.shaderReady) << "the runtime refused the plant shader";
   int loaded = 0;
-  for (Texture* t : scene->resources.textures) loaded += t != nullptr;
+  for (Texture* t : saver.scene().resources.textures) loaded += t != nullptr;
   EXPECT_EQ(loaded, kTextureCount);
 
-  FrameState frameState;
-  AutoResetEvent start = AutoResetEvent::Create();
-  AutoResetEvent stop = AutoResetEvent::Create();
   for (int frame = 0; frame < 20; ++frame) {
-    if (frame > 0) stop.Set();  // the calculation cycle that the frame waits for
-    ASSERT_EQ(RenderFrame(*scene, frameState, start, stop), FrameResult::Presented) << "frame " << frame;
+    ASSERT_EQ(saver.DrawFrame(), FrameResult::Presented) << "frame " << frame;
   }
-
-  ReleaseScene(*scene);
-  scene->resources.device->Release();
-  d3d->Release();
+  EXPECT_TRUE(saver.Shutdown());
   DestroyWindow(window);
 }
 

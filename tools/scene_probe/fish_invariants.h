@@ -19,14 +19,14 @@ class FishInvariants {
   // heights as they are now.
   bool Init(const NavigationMap& map, const FishSchool& school) {
     NavigationMap ref;
-    if (!ref.Allocate() || !ref.pathSearch.Init(kGridSize, kGridSize)) return false;
+    if (!ref.Allocate()) return false;
     std::memcpy(ref.cellGrid.get(), map.cellGrid.get(), kGridCells);
     ref.cellClass = map.cellClass;
     BuildLevelLayers(ref);
     obstacles_.assign(static_cast<size_t>(kSwimLevels) * kGridCells, 0);
     for (int level = 0; level < kSwimLevels; ++level) {
       for (int i = 0; i < kGridCells; ++i) {
-        obstacles_[static_cast<size_t>(level) * kGridCells + i] = ref.pathSearch.levelLayers[level][i] == kBlocked;
+        obstacles_[static_cast<size_t>(level) * kGridCells + i] = ref.gWave.levelLayers[level][i] == kBlocked;
       }
     }
     for (int32_t i = 0; i < school.count; ++i) {
@@ -59,7 +59,7 @@ class FishInvariants {
       if (waiting_[i] > longestWait) longestWait = waiting_[i];
     }
     for (int level = 0; level < kSwimLevels; ++level) {
-      const int16_t* layer = map.pathSearch.levelLayers[level];
+      const int16_t* layer = map.gWave.levelLayers[level];
       for (int c = 0; c < kGridCells; ++c) {
         const size_t k = static_cast<size_t>(level) * kGridCells + c;
         if (obstacles_[k] && layer[c] != kBlocked) return "obstacle opened at level " + std::to_string(level);
@@ -79,7 +79,7 @@ class FishInvariants {
 
  private:
   std::string Own(const Fish& f, int32_t i, int column, int row) {
-    const size_t k = static_cast<size_t>(f.level) * kGridCells + static_cast<size_t>(row * kGridSize + column);
+    const size_t k = static_cast<size_t>(f.level) * kGridCells + static_cast<size_t>(CellIndex(column, row));
     if (obstacles_[k]) return "fish " + std::to_string(i) + " holds an obstacle cell";
     if (owner_[k] >= 0) return "fish " + std::to_string(i) + " and " + std::to_string(owner_[k]) + " hold one cell";
     owner_[k] = i;

@@ -26,6 +26,7 @@
 #include "tests/support/device_recording.h"
 #include "render/projection.h"
 #include "render/render_frame.h"
+#include "saver/cycle_hand_over.h"
 #include "scene/folder_resource_source.h"
 #include "scene/scene.h"
 #include "settings/settings.h"
@@ -171,12 +172,13 @@ int Run(const Options& o) {
   }
   FillMeterDirect3D direct3d;
   Scene scene;
-  if (!scene.world.map.pathSearch.Init(kGridSize, kGridSize)) return 1;
+  // The probe runs and times each cycle itself, between the frames.
   AutoResetEvent start = AutoResetEvent::Create();
   AutoResetEvent stop = AutoResetEvent::Create();
+  ThreadHandOver fish(start, stop);
 
   auto t0 = std::chrono::steady_clock::now();
-  int error = 0;
+  SceneError error = kSceneErrorUnknown;
   if (!InitScene(scene, direct3d, settings, resources, error)) {
     std::fprintf(stderr, "scene_probe: scene initialisation failed with error %d\n", error);
     return 1;
@@ -209,7 +211,7 @@ int Run(const Options& o) {
   std::vector<std::array<float, 3>> positions;
   for (int frame = 0; frame < o.frames; ++frame) {
     t0 = std::chrono::steady_clock::now();
-    const FrameResult result = RenderFrame(scene, frameState, start, stop);
+    const FrameResult result = RenderFrame(scene, frameState, fish);
     const double ms = MillisecondsSince(t0);
     frameTotalMs += ms;
     frameMaxMs = std::max(frameMaxMs, ms);
@@ -234,8 +236,8 @@ int Run(const Options& o) {
       const double cycleMs = MillisecondsSince(t0);
       if (cyclesRun++ == 0) {
         firstCycleMs = cycleMs;
-        layers.push_back(CountLayer(scene.world.map.pathSearch.baseLayer));
-        for (int16_t* layer : scene.world.map.pathSearch.levelLayers) layers.push_back(CountLayer(layer));
+        layers.push_back(CountLayer(scene.world.map.gWave.baseLayer));
+        for (int16_t* layer : scene.world.map.gWave.levelLayers) layers.push_back(CountLayer(layer));
       } else {
         cycleTotalMs += cycleMs;
         cycleMaxMs = std::max(cycleMaxMs, cycleMs);

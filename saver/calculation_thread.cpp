@@ -1,4 +1,4 @@
-#include "shell/calculation_thread.h"
+#include "saver/calculation_thread.h"
 
 #include <utility>
 
@@ -17,20 +17,20 @@ struct FinishedMark {
 
 uint32_t CalculationThreadMain(CalculationShared& shared) {
   FinishedMark mark{shared};
-  AutoResetEvent start = std::move(shared.start);
-  AutoResetEvent stop = std::move(shared.stop);
-  if (!start.valid() || !stop.valid()) return 0;
+  AutoResetEvent start = std::move(shared.startCalculation);
+  AutoResetEvent done = std::move(shared.calculationDone);
+  if (!start.valid() || !done.valid()) return 0;
 
   bool firstCycle = true;
   for (;;) {
     if (!start.Wait()) return 0;
-    if (shared.stopRequested) return 0;
+    if (shared.shutdownRequested) return 0;
     if (firstCycle) {
       SeedRandom(shared.seed);
       firstCycle = false;
     }
     if (shared.cycle) shared.cycle();
-    stop.Set();
+    done.Set();
   }
 }
 
