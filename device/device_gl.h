@@ -1,4 +1,4 @@
-// The device interface on OpenGL (through EGL), with Direct3D 8's meaning:
+// The device interface on OpenGL ES 3.0 (through EGL), with Direct3D 8's meaning:
 // the Linux hack draws through it, into the window it is handed or into an
 // offscreen frame when there is no display.
 #pragma once

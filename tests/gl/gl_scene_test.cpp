@@ -17,7 +17,7 @@ TEST(GlSceneTest, DrawsTheWholeSceneFrameAfterFrame) {
   std::vector<uint32_t> pixels;
   {
     Direct3D* direct3d = CreateGlDirect3D({nullptr, 0, kWidth, kHeight});
-    if (direct3d == nullptr) GTEST_SKIP() << "no EGL display with an OpenGL 4.5 compatibility context";
+    if (direct3d == nullptr) GTEST_SKIP() << "no EGL display with an OpenGL ES 3.0 context";
     SceneRun run;
     std::string why;
     ASSERT_TRUE(run.Open(direct3d, kWidth, kHeight, 2, 7, &why)) << why;
