@@ -136,7 +136,7 @@ target_compile_definitions(call_stream PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 # the frame rate of the whole scene through it.
 file(GLOB SORVANE_GL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gl/*_test.cpp)
 add_executable(gl_tests ${SORVANE_GL_TESTS} ${CMAKE_SOURCE_DIR}/tests/support/scene_run.cpp)
-target_link_libraries(gl_tests PRIVATE sorvane_gl GTest::gtest GTest::gtest_main)
+target_link_libraries(gl_tests PRIVATE sorvane_gl sorvane_test_support GTest::gtest GTest::gtest_main)
 target_compile_definitions(gl_tests PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 add_dependencies(gl_tests generated_textures)
 add_test(NAME gl_tests COMMAND gl_tests)

@@ -27,4 +27,7 @@ Direct3D* CreateGlDirect3D(const GlSurface& surface);
 // rows from the top, as a screenshot would show it. False when there is none.
 bool ReadGlFrame(Device& device, uint32_t* width, uint32_t* height, std::vector<uint32_t>* pixels);
 
+// How many programs a device of that object built at a draw, not ahead of it.
+uint32_t GlProgramsBuiltAtDraw(Device& device);
+
 }  // namespace sorvane

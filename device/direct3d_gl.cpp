@@ -64,4 +64,9 @@ bool ReadGlFrame(Device& device, uint32_t* width, uint32_t* height, std::vector<
   return gl != nullptr && gl->ReadFrame(width, height, pixels);
 }
 
+uint32_t GlProgramsBuiltAtDraw(Device& device) {
+  auto* gl = dynamic_cast<GlDevice*>(&device);
+  return gl != nullptr ? gl->programsBuiltAtDraw() : 0;
+}
+
 }  // namespace sorvane

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "device/d3d8_constants.h"
+#include "device/prepared_programs_gl.h"
 #include "device/program_text_gl.h"
 
 namespace sorvane {
@@ -82,6 +83,9 @@ GlDevice::GlDevice(std::shared_ptr<EglContext> context, uint32_t depthBits)
     : context_(std::move(context)), frames_(depthBits), states_(DefaultDeviceStates(depthBits != 0)) {
   glGenSamplers(kStages, samplers_.data());
   for (uint32_t s = 0; s < kStages; ++s) glBindSampler(s, samplers_[s]);
+  for (const ProgramKey& key : PreparedProgramKeys()) {
+    if (key.shader == 0) programs_.Build(key, nullptr);
+  }
 }
 
 GlDevice::~GlDevice() { glDeleteSamplers(kStages, samplers_.data()); }
@@ -208,6 +212,11 @@ HResult GlDevice::CreateVertexShader(const uint32_t* declaration, const uint32_t
     shaders_.push_back(std::move(shader));
   } else {
     *free = std::move(shader);
+  }
+  for (ProgramKey key : PreparedProgramKeys()) {
+    if (key.shader == 0) continue;
+    key.shader = static_cast<uint16_t>(index + 1);
+    programs_.Build(key, &shaders_[index].glsl);
   }
   *handle = kShaderHandleBase + index;
   return D3D_OK;

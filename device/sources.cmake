@@ -11,6 +11,7 @@ list(APPEND SORVANE_GL_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/direct3d_gl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/draw_device_gl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_buffer_gl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/prepared_programs_gl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_key_gl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_text_gl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/programs_gl.cpp
