@@ -39,11 +39,11 @@ HResult UnlockGlBuffer(GlBuffer* b) {
   if (b == nullptr || !b->locked) return D3DERR_INVALIDCALL;
   b->locked = false;
   glBindBuffer(b->target, b->name);
-  const bool whole = b->lockOffset == 0 && b->lockSize == b->length;
   if (b->lockFlags & D3DLOCK_DISCARD) {
-    // New storage: what draws queued before still read stays theirs.
-    glBufferData(b->target, b->length, whole ? b->memory.data() : nullptr, b->usage);
-    if (whole) return D3D_OK;
+    // New storage, empty: what draws queued before still read stays theirs,
+    // and the write goes to memory no draw waits on. (Storage and data in
+    // one call would write the old storage on Mesa, after the queued draws.)
+    glBufferData(b->target, b->length, nullptr, b->usage);
   }
   glBufferSubData(b->target, b->lockOffset, b->lockSize, b->memory.data() + b->lockOffset);
   return D3D_OK;
