@@ -28,8 +28,10 @@ void GlProgram::Locate() {
   constexpr const char* kNames[kUniforms] = {"u_clip",     "u_offset",   "u_factor", "u_alphaRef",
                                              "u_fogColour", "u_fogRange", "u_bias0",  "u_bias1"};
   for (int u = 0; u < kUniforms; ++u) locations_[u] = glGetUniformLocation(name_, kNames[u]);
+  // A vertex shader's constants; a vertex format's program has none.
+  const bool constants = glGetUniformLocation(name_, "c") >= 0;
   for (uint32_t c = 0; c < vs11::kConstCount; ++c) {
-    constantLocations_[c] = glGetUniformLocation(name_, ("c[" + std::to_string(c) + "]").c_str());
+    constantLocations_[c] = constants ? glGetUniformLocation(name_, ("c[" + std::to_string(c) + "]").c_str()) : -1;
   }
   glUseProgram(name_);
   for (int unit = 0; unit < 2; ++unit) {
