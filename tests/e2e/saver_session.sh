@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End to end: Sorvane.scr /s on the virtual display fades in from black to the
-# seabed (water and its surface above, sand below, both moving), and a key
+# seabed (water and its surface above, sand or plants below, both moving), and a key
 # press ends it within two seconds with nothing of it left running.
 set -euo pipefail
 scr=$1
@@ -18,18 +18,27 @@ window=$(wait_for_window '^Sorvane$' 60) || fail "no saver window appeared"
 shoot "$shots/saver-start.png"
 wait_for_scene 60 || fail "the scene never appeared"
 sleep 2
-shoot "$shots/saver-3s.png"
+# The seed is the clock's, so the camera may start among plants whose leaves
+# fill the lower screen: the seabed there is whatever is far less blue than
+# the water above, sand or leaves, and a passing fish is waited out.
+end=$((SECONDS + 20))
+while :; do
+  shoot "$shots/saver-3s.png"
+  read -r topRed _ topBlue <<<"$(band_mean "$shots/saver-3s.png" 0 200)"
+  read -r bottomRed _ bottomBlue <<<"$(band_mean "$shots/saver-3s.png" 620 148)"
+  if is "$topBlue > $topRed + 0.2 && ($topBlue - $topRed) - ($bottomBlue - $bottomRed) > 0.2"; then break; fi
+  [ $SECONDS -lt $end ] || break
+  sleep 0.5
+done
 sleep 1
 shoot "$shots/saver-4s.png"
 echo "screenshots: $shots/saver-start.png $shots/saver-3s.png $shots/saver-4s.png"
 
 read -r _ _ startBlue <<<"$(band_mean "$shots/saver-start.png" 0 768)"
-read -r topRed _ topBlue <<<"$(band_mean "$shots/saver-3s.png" 0 200)"
-read -r bottomRed _ bottomBlue <<<"$(band_mean "$shots/saver-3s.png" 620 148)"
 echo "start blue $startBlue; top red $topRed blue $topBlue; bottom red $bottomRed blue $bottomBlue"
 is "$startBlue < $topBlue" || fail "the start is not darker than the running scene (no fade from black)"
 is "$topBlue > $topRed + 0.2" || fail "the upper screen is not water blue"
-is "$bottomRed > $topRed + 0.1" || fail "the lower screen is not sand"
+is "($topBlue - $topRed) - ($bottomBlue - $bottomRed) > 0.2" || fail "the lower screen is not the seabed"
 difference=$(image_difference "$shots/saver-3s.png" "$shots/saver-4s.png")
 echo "difference between 3 s and 4 s: $difference"
 is "$difference > 0.005" || fail "the scene does not move"
