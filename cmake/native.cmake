@@ -6,7 +6,7 @@ find_package(Threads REQUIRED)
 find_package(JPEG REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile vorbis ogg)
-find_package(OpenGL REQUIRED COMPONENTS OpenGL EGL)
+pkg_check_modules(GLES REQUIRED IMPORTED_TARGET glesv2 egl)
 find_package(X11 REQUIRED)
 
 set(SORVANE_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
@@ -24,12 +24,12 @@ target_include_directories(sorvane_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_core_fast PRIVATE -O2)
 target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG PkgConfig::VORBISFILE)
 
-# The device on OpenGL, apart from the core: only what draws through it links GL.
+# The device on OpenGL ES, apart from the core: only what draws through it links GL.
 add_library(sorvane_gl STATIC ${SORVANE_GL_SOURCES})
-target_link_libraries(sorvane_gl PUBLIC sorvane_core OpenGL::OpenGL OpenGL::EGL X11::X11)
+target_link_libraries(sorvane_gl PUBLIC sorvane_core PkgConfig::GLES X11::X11)
 add_library(sorvane_gl_fast STATIC ${SORVANE_GL_SOURCES})
 target_compile_options(sorvane_gl_fast PRIVATE -O2 -Wall -Wextra)
-target_link_libraries(sorvane_gl_fast PUBLIC sorvane_core_fast OpenGL::OpenGL OpenGL::EGL X11::X11)
+target_link_libraries(sorvane_gl_fast PUBLIC sorvane_core_fast PkgConfig::GLES X11::X11)
 
 # The recording device and what else the tests, benchmarks and tools share:
 # test support, kept out of the product's library.
@@ -140,7 +140,7 @@ target_compile_definitions(call_stream PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 # the frame rate of the whole scene through it.
 file(GLOB SORVANE_GL_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gl/*_test.cpp)
 add_executable(gl_tests ${SORVANE_GL_TESTS} ${CMAKE_SOURCE_DIR}/tests/support/scene_run.cpp)
-target_link_libraries(gl_tests PRIVATE sorvane_gl GTest::gtest GTest::gtest_main)
+target_link_libraries(gl_tests PRIVATE sorvane_gl sorvane_test_support GTest::gtest GTest::gtest_main)
 target_compile_definitions(gl_tests PRIVATE ${SORVANE_RESOURCE_DEFINITIONS})
 add_dependencies(gl_tests generated_textures)
 add_test(NAME gl_tests COMMAND gl_tests)

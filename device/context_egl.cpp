@@ -24,7 +24,7 @@ bool Listed(const char* list, std::string_view name) {
 
 Display* XDisplay(const GlSurface& s) { return static_cast<Display*>(s.display); }
 
-// The config of an OpenGL window surface whose visual is the window's.
+// The config of an OpenGL ES 3 window surface whose visual is the window's.
 bool WindowConfig(EGLDisplay display, const GlSurface& s, EGLConfig* config) {
   XWindowAttributes attributes;
   if (XGetWindowAttributes(XDisplay(s), s.window, &attributes) == 0) return false;
@@ -39,7 +39,7 @@ bool WindowConfig(EGLDisplay display, const GlSurface& s, EGLConfig* config) {
     eglGetConfigAttrib(display, c, EGL_SURFACE_TYPE, &surfaces);
     eglGetConfigAttrib(display, c, EGL_RENDERABLE_TYPE, &apis);
     eglGetConfigAttrib(display, c, EGL_SAMPLES, &samples);
-    if (id == visual && (surfaces & EGL_WINDOW_BIT) && (apis & EGL_OPENGL_BIT) && samples == 0) {
+    if (id == visual && (surfaces & EGL_WINDOW_BIT) && (apis & EGL_OPENGL_ES3_BIT) && samples == 0) {
       *config = c;
       return true;
     }
@@ -71,14 +71,8 @@ bool EglContext::Open() {
   } else if (!Listed(extensions, "EGL_KHR_no_config_context") || !Listed(extensions, "EGL_KHR_surfaceless_context")) {
     return false;
   }
-  if (!eglBindAPI(EGL_OPENGL_API)) return false;
-  const EGLint attributes[] = {EGL_CONTEXT_MAJOR_VERSION,
-                               4,
-                               EGL_CONTEXT_MINOR_VERSION,
-                               5,
-                               EGL_CONTEXT_OPENGL_PROFILE_MASK,
-                               EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
-                               EGL_NONE};
+  if (!eglBindAPI(EGL_OPENGL_ES_API)) return false;
+  const EGLint attributes[] = {EGL_CONTEXT_MAJOR_VERSION, 3, EGL_CONTEXT_MINOR_VERSION, 0, EGL_NONE};
   context_ = eglCreateContext(display, config, EGL_NO_CONTEXT, attributes);
   if (context_ == EGL_NO_CONTEXT) return false;
   if (onWindow()) {

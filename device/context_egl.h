@@ -1,6 +1,7 @@
-// The OpenGL context of the GL device, through EGL: on an X window, with a
-// window surface of the window's own visual, or offscreen with no surface at
-// all (the device draws into framebuffer objects either way).
+// The OpenGL ES 3.0 context of the GL device, through EGL: on an X window,
+// with a window surface of the window's own visual, or offscreen with no
+// surface at all (the device draws into framebuffer objects either way).
+// The one place that knows EGL: another host's context can take its place.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -11,8 +12,8 @@ namespace sorvane {
 
 class EglContext {
  public:
-  // Null when no OpenGL 4.5 compatibility context can be had there: no EGL,
-  // no platform for it, no config for the window's visual.
+  // Null when no OpenGL ES 3.0 context can be had there: no EGL, no platform
+  // for it, no config for the window's visual.
   static std::unique_ptr<EglContext> Create(const GlSurface& surface);
   ~EglContext();
   EglContext(const EglContext&) = delete;

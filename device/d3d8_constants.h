@@ -129,9 +129,12 @@ constexpr uint32_t D3DCULL_NONE = 1;
 constexpr uint32_t D3DCULL_CW = 2;
 constexpr uint32_t D3DCULL_CCW = 3;
 
+constexpr uint32_t D3DCMP_NEVER = 1;
 constexpr uint32_t D3DCMP_LESS = 2;
+constexpr uint32_t D3DCMP_EQUAL = 3;
 constexpr uint32_t D3DCMP_LESSEQUAL = 4;
 constexpr uint32_t D3DCMP_GREATER = 5;
+constexpr uint32_t D3DCMP_NOTEQUAL = 6;
 constexpr uint32_t D3DCMP_GREATEREQUAL = 7;
 constexpr uint32_t D3DCMP_ALWAYS = 8;
 

@@ -1,4 +1,4 @@
-// The device interface on OpenGL (through EGL), with Direct3D 8's meaning:
+// The device interface on OpenGL ES 3.0 (through EGL), with Direct3D 8's meaning:
 // the Linux hack draws through it, into the window it is handed or into an
 // offscreen frame when there is no display.
 #pragma once
@@ -26,5 +26,8 @@ Direct3D* CreateGlDirect3D(const GlSurface& surface);
 // The frame last drawn by a device of that object, as 0xAARRGGBB pixels in
 // rows from the top, as a screenshot would show it. False when there is none.
 bool ReadGlFrame(Device& device, uint32_t* width, uint32_t* height, std::vector<uint32_t>* pixels);
+
+// How many programs a device of that object built at a draw, not ahead of it.
+uint32_t GlProgramsBuiltAtDraw(Device& device);
 
 }  // namespace sorvane

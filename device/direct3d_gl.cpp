@@ -1,11 +1,12 @@
-// The Direct3D object on OpenGL: it holds the EGL context, answers the adapter
-// queries with what the GL device draws, and makes that device.
+// The Direct3D object on OpenGL ES: it holds the EGL context, answers the
+// adapter queries with what the GL device draws, and makes that device.
 #include <memory>
 
 #include "device/context_egl.h"
 #include "device/d3d8_constants.h"
 #include "device/device_gl.h"
 #include "device/draw_device_gl.h"
+#include "device/texture_formats_gl.h"
 
 namespace sorvane {
 namespace {
@@ -27,10 +28,10 @@ class GlDirect3D : public Direct3D {
     return samples == D3DMULTISAMPLE_NONE ? D3D_OK : D3DERR_NOTAVAILABLE;
   }
 
-  // The texture formats the device stores: 32-bit colour, with and without alpha.
+  // The texture formats the device stores.
   HResult CheckDeviceFormat(uint32_t, uint32_t usage, uint32_t resourceType, uint32_t format) override {
     const bool texture = resourceType == D3DRTYPE_TEXTURE && usage == 0;
-    return texture && (format == D3DFMT_A8R8G8B8 || format == D3DFMT_X8R8G8B8) ? D3D_OK : D3DERR_NOTAVAILABLE;
+    return texture && FindGlTextureFormat(format) != nullptr ? D3D_OK : D3DERR_NOTAVAILABLE;
   }
 
   // One device at a time: it owns the context's GL state while it lives.
@@ -61,6 +62,11 @@ Direct3D* CreateGlDirect3D(const GlSurface& surface) {
 bool ReadGlFrame(Device& device, uint32_t* width, uint32_t* height, std::vector<uint32_t>* pixels) {
   auto* gl = dynamic_cast<GlDevice*>(&device);
   return gl != nullptr && gl->ReadFrame(width, height, pixels);
+}
+
+uint32_t GlProgramsBuiltAtDraw(Device& device) {
+  auto* gl = dynamic_cast<GlDevice*>(&device);
+  return gl != nullptr ? gl->programsBuiltAtDraw() : 0;
 }
 
 }  // namespace sorvane

@@ -1,23 +1,28 @@
-// The Direct3D 8 device on OpenGL: every operation of the interface with
-// Direct3D's meaning, drawn through the fixed pipeline of a compatibility
-// context, or through an ARB vertex program translated from a vs.1.1 shader.
+// The Direct3D 8 device on OpenGL ES 3.0: every operation of the interface
+// with Direct3D's meaning. Each draw goes through a program made from the
+// states in force (programs_gl.h); the other states are GL's own.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "device/clip_transform_gl.h"
 #include "device/context_egl.h"
 #include "device/device.h"
+#include "device/device_states.h"
 #include "device/frame_buffer_gl.h"
+#include "device/programs_gl.h"
+#include "device/raster_states_gl.h"
 #include "device/resources_gl.h"
 #include "device/shader_translation_gl.h"
-#include "device/state_translation_gl.h"
-#include "device/vertex_program_gl.h"
 
 namespace sorvane {
 
 class GlDevice : public Device {
  public:
+  static constexpr uint32_t kStages = ProgramKey::kStages;
+
   // The context must be current. depthBits 0 for no depth buffer.
   GlDevice(std::shared_ptr<EglContext> context, uint32_t depthBits);
 
@@ -63,40 +68,54 @@ class GlDevice : public Device {
 
   // The frame shown by the last Present, rows from the top, 0xAARRGGBB.
   bool ReadFrame(uint32_t* width, uint32_t* height, std::vector<uint32_t>* pixels);
+  // Programs built at a draw rather than ahead of it.
+  uint32_t programsBuiltAtDraw() const { return programs_.builtAtDraw(); }
 
  private:
   struct Shader {
-    uint32_t program = 0;  // 0: a deleted shader's slot
+    bool used = false;  // false: a deleted shader's slot
     ShaderDeclaration declaration;
+    VertexShaderGlsl glsl;
   };
-
   ~GlDevice() override;
   // The window's size is taken when a frame begins: the first clear, scene
   // or draw after a Present.
   void BeginFrame();
-  // The states, the program and the vertex arrays for a draw; false when
+  // The program, the states and the vertex arrays for a draw; false when
   // there is nothing to draw from.
   bool PrepareDraw();
+  void SetUniforms();
+  void BindTextures();
   void BindVertexArrays();
   const Shader* CurrentShader() const;
 
   std::shared_ptr<EglContext> context_;
   GlFrameBuffers frames_;
-  GlStateTranslation states_;
-  ArbVertexPrograms programs_;
+  GlPrograms programs_;
+  GlRasterStates raster_;
+  GlClipTransform transform_;
   std::vector<Shader> shaders_;
   bool frameOpen_ = false;
 
-  // What the draws read: Direct3D's side, and what GL was last given.
+  // Direct3D's side of what the draws read.
+  DeviceStates states_;
+  std::array<GlTexture*, kStages> textures_{};
+  std::array<std::array<float, 4>, vs11::kConstCount> constants_{};
   uint32_t vertexShader_ = 0;  // a format code or a shader handle; 0 before the first
   GlBuffer* stream_ = nullptr;
   uint32_t stride_ = 0;
   GlBuffer* indices_ = nullptr;
   uint32_t baseVertex_ = 0;
-  bool arraysDirty_ = true;
-  uint32_t boundProgram_ = 0;
+
+  // What GL was last given, and what changed since (a mask of Dirty bits).
+  uint32_t dirty_ = ~0u;
+  GlProgram* program_ = nullptr;
+  uint32_t arraysBaseVertex_ = 0;
   uint32_t boundIndices_ = 0;
-  uint32_t genericArrays_ = 0;  // bit n: generic attribute n enabled
+  uint32_t enabledArrays_ = 0;  // bit n: attribute n enabled
+  std::array<uint32_t, kStages> samplers_{};
+  std::array<uint32_t, kStages> boundTextures_{};
+  std::array<std::array<int, 2>, kStages> filters_{};  // magnification, minification
 };
 
 }  // namespace sorvane

@@ -1,17 +1,16 @@
 #include "device/frame_buffer_gl.h"
 
-#define GL_GLEXT_PROTOTYPES
-#include <GL/gl.h>
-#include <GL/glext.h>
+#include <GLES3/gl3.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace sorvane {
 
 GlFrameBuffers::GlFrameBuffers(uint32_t depthBits) : depthBits_(depthBits) {
-  glCreateFramebuffers(2, framebuffers_.data());
-  glCreateRenderbuffers(2, colours_.data());
-  if (depthBits_ != 0) glCreateRenderbuffers(1, &depth_);
+  glGenFramebuffers(2, framebuffers_.data());
+  glGenRenderbuffers(2, colours_.data());
+  if (depthBits_ != 0) glGenRenderbuffers(1, &depth_);
 }
 
 GlFrameBuffers::~GlFrameBuffers() {
@@ -29,12 +28,15 @@ void GlFrameBuffers::Prepare(uint32_t width, uint32_t height) {
     shown_ = false;
     const auto w = static_cast<GLsizei>(width), h = static_cast<GLsizei>(height);
     if (depth_ != 0) {
-      glNamedRenderbufferStorage(depth_, depthBits_ == 16 ? GL_DEPTH_COMPONENT16 : GL_DEPTH_COMPONENT24, w, h);
+      glBindRenderbuffer(GL_RENDERBUFFER, depth_);
+      glRenderbufferStorage(GL_RENDERBUFFER, depthBits_ == 16 ? GL_DEPTH_COMPONENT16 : GL_DEPTH_COMPONENT24, w, h);
     }
     for (int i = 0; i < 2; ++i) {
-      glNamedRenderbufferStorage(colours_[i], GL_RGBA8, w, h);
-      glNamedFramebufferRenderbuffer(framebuffers_[i], GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colours_[i]);
-      if (depth_ != 0) glNamedFramebufferRenderbuffer(framebuffers_[i], GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
+      glBindRenderbuffer(GL_RENDERBUFFER, colours_[i]);
+      glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, w, h);
+      glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffers_[i]);
+      glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colours_[i]);
+      if (depth_ != 0) glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
     }
     glViewport(0, 0, w, h);
   }
@@ -64,14 +66,19 @@ bool GlFrameBuffers::Read(uint32_t* width, uint32_t* height, std::vector<uint32_
   pixels->resize(size_t{width_} * height_);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffers_[drawn_ ^ 1]);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  glReadPixels(0, 0, static_cast<GLsizei>(width_), static_cast<GLsizei>(height_), GL_BGRA,
-               GL_UNSIGNED_INT_8_8_8_8_REV, pixels->data());
+  // R, G, B, A bytes, the one layout every ES reads back.
+  glReadPixels(0, 0, static_cast<GLsizei>(width_), static_cast<GLsizei>(height_), GL_RGBA, GL_UNSIGNED_BYTE,
+               pixels->data());
   // GL's rows run from the bottom.
   for (uint32_t y = 0; y < height_ / 2; ++y) {
     std::swap_ranges(pixels->begin() + y * width_, pixels->begin() + (y + 1) * width_,
                      pixels->begin() + (height_ - 1 - y) * width_);
   }
-  for (uint32_t& p : *pixels) p |= 0xFF000000u;
+  for (uint32_t& p : *pixels) {
+    uint8_t rgba[4];
+    std::memcpy(rgba, &p, 4);
+    p = 0xFF000000u | uint32_t{rgba[0]} << 16 | uint32_t{rgba[1]} << 8 | rgba[2];
+  }
   return true;
 }
 

@@ -1,5 +1,5 @@
 // The vs.1.1 token stream of Direct3D 8: what d3dx's assembler writes and
-// the GL device reads.
+// the GL device translates.
 #pragma once
 #include <cstdint>
 
@@ -12,12 +12,22 @@ constexpr uint32_t kCommentOpcode = 0xFFFE;
 constexpr uint32_t kParameterBit = 0x80000000;
 // The source modifier that negates (bits 24-27).
 constexpr uint32_t kNegate = 0x01000000;
+// A constant read at a0.x plus the register's number.
+constexpr uint32_t kRelativeAddressBit = 0x2000;
 constexpr uint32_t kFullMask = 0xF;
 constexpr uint32_t kIdentitySwizzle = 0xE4;
 constexpr uint32_t kConstCount = 96;
 
 // Bits 28-30 of a parameter token (types 8 and up would use bits 11-12 too).
-enum RegisterType : uint32_t { kTemp = 0, kInput = 1, kConst = 2, kRasterOut = 4, kColourOut = 5, kTexCoordOut = 6 };
+enum RegisterType : uint32_t {
+  kTemp = 0,
+  kInput = 1,
+  kConst = 2,
+  kAddress = 3,
+  kRasterOut = 4,
+  kColourOut = 5,
+  kTexCoordOut = 6
+};
 
 struct Opcode {
   const char* name;
@@ -25,10 +35,11 @@ struct Opcode {
   int sources;
 };
 
-constexpr uint32_t kRcp = 6, kRsq = 7, kM4x4 = 0x14;
+constexpr uint32_t kMov = 1, kAdd = 2, kSub = 3, kMad = 4, kMul = 5, kRcp = 6, kRsq = 7, kDp3 = 8, kDp4 = 9,
+                   kM4x4 = 0x14;
 inline constexpr Opcode kOpcodes[] = {
-    {"mov", 1, 1},    {"add", 2, 2},    {"sub", 3, 2}, {"mad", 4, 3}, {"mul", 5, 2},
-    {"rcp", kRcp, 1}, {"rsq", kRsq, 1}, {"dp3", 8, 2}, {"dp4", 9, 2}, {"m4x4", kM4x4, 2},
+    {"mov", kMov, 1}, {"add", kAdd, 2}, {"sub", kSub, 2}, {"mad", kMad, 3}, {"mul", kMul, 2},
+    {"rcp", kRcp, 1}, {"rsq", kRsq, 1}, {"dp3", kDp3, 2}, {"dp4", kDp4, 2}, {"m4x4", kM4x4, 2},
 };
 
 }  // namespace sorvane::vs11

@@ -1,5 +1,5 @@
-// Direct3D 8 vertex shaders for OpenGL: the vs.1.1 token stream becomes the
-// text of an ARB vertex program, instruction for instruction, and the stream
+// Direct3D 8 vertex shaders for OpenGL ES: the vs.1.1 token stream becomes
+// GLSL ES statements, instruction for instruction, and the stream
 // declaration the layout of the shader's inputs in the vertex buffer.
 #pragma once
 #include <array>
@@ -7,10 +7,6 @@
 #include <string>
 
 namespace sorvane {
-
-// program.env register of the pixel-centre offset (x and y in clip units per
-// unit of w); the shader's own constants are c0-c95 in program.env[0..95].
-constexpr uint32_t kPixelOffsetEnvRegister = 96;
 
 struct ShaderInput {
   uint32_t reg = 0;     // v0-v15
@@ -26,11 +22,18 @@ struct ShaderDeclaration {
 // Stream 0 only, every token loading a register; false for anything else.
 bool ParseShaderDeclaration(const uint32_t* tokens, ShaderDeclaration* declaration);
 
+// A vertex shader's part of a GLSL ES 3.00 vertex stage: `declarations`
+// (input vN at attribute location N, the constants c0-c95 as `uniform vec4
+// c[96]`) and `body`, statements that leave the shader's outputs in the
+// locals oPos, oFog, oD0, oD1 and oT0-oT7.
+struct VertexShaderGlsl {
+  std::string declarations;
+  std::string body;
+};
+
 // False for a stream that is not vs.1.1, or uses what the translation lacks
-// (relative addressing, oPts, modifiers other than negation). The program
-// writes no fog value of the shader's own: with table fog Direct3D fogs by
-// depth, so the fog coordinate is |w| of the position, as the fixed pipeline
-// takes |z| of the eye. The position is moved by the pixel-centre offset.
-bool TranslateVertexShader(const uint32_t* tokens, std::string* program);
+// (oPts, modifiers other than negation). `mov a0` floors, and a constant read
+// relative to a0.x is c[a0.x + n], as in vs.1.1.
+bool TranslateVertexShader(const uint32_t* tokens, const ShaderDeclaration& declaration, VertexShaderGlsl* glsl);
 
 }  // namespace sorvane

@@ -58,7 +58,7 @@ Start StartScene(SaverCore& saver, const GlSurface& surface, Size size) {
   if (StopRequested()) return Start::Stopped;
   Direct3D* direct3d = CreateGlDirect3D(surface);
   if (!direct3d) {
-    Fail("no OpenGL to draw with");
+    Fail("no OpenGL ES 3.0 through EGL to draw with");
     return Start::Failed;
   }
   if (StopRequested()) {

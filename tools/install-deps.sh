@@ -13,7 +13,7 @@ packages=(
   dpkg-dev bc procps fonts-wine
   libvorbis-dev libogg-dev pkgconf sox vorbis-tools libasound2:i386
   nsis
-  libegl-dev libgl-dev libegl1 libegl-mesa0 libx11-dev
+  libegl-dev libgles-dev libegl1 libgles2 libegl-mesa0 libx11-dev
   libpng-dev libasound2-dev xscreensaver xscreensaver-gl
 )
 

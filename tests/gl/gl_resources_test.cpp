@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 
+#include "d3dx/texture_format.h"
 #include "tests/gl/gl_target.h"
 
 namespace sorvane {
@@ -100,28 +101,59 @@ TEST_F(GlResourcesTest, IndexedStripsCountFromTheBaseVertex) {
   device_->ReleaseIndexBuffer(indices);
 }
 
-// Texels are 0xAARRGGBB words (B, G, R, A in memory); X8R8G8B8 reads alpha 1
-// whatever its top byte holds.
-TEST_F(GlResourcesTest, TextureFormatsKeepDirect3DsByteOrderAndAlpha) {
+// Every format the device takes, written as d3dx packs it (Direct3D's
+// layouts, B, G, R, A from the low byte up): each channel reads back as its
+// bits say, and a format without alpha reads alpha 1 whatever its unused bits
+// hold. Drawn over black with the texture's alpha, which shows both.
+TEST_F(GlResourcesTest, TextureFormatsKeepDirect3DsLayoutAndAlpha) {
   device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
   device_->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
   device_->SetRenderState(D3DRS_ALPHABLENDENABLE, 1);
   device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
   device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-  Texture* withAlpha = SolidTexture(D3DFMT_A8R8G8B8, 8, std::array{0x00C08040u});
-  Texture* without = SolidTexture(D3DFMT_X8R8G8B8, 8, std::array{0x00C08040u});
-  ClearTo(0xFF000000u);
-  device_->SetTexture(0, withAlpha);
-  Quad(0, 0, 16, 32, 0.5f, 0xFFFFFFFFu);
-  device_->SetTexture(0, without);
-  Quad(16, 0, 32, 32, 0.5f, 0xFFFFFFFFu);
-  Frame();
-  EXPECT_EQ(Pixel(8, 8), 0xFF000000u) << "alpha 0 adds nothing";
-  EXPECT_EQ(Pixel(24, 8), 0xFFC08040u) << "X8R8G8B8 is opaque";
+  constexpr uint32_t kColour = 0xB0E07030u;
+  for (uint32_t format : {D3DFMT_A8R8G8B8, D3DFMT_X8R8G8B8, D3DFMT_R8G8B8, D3DFMT_R5G6B5, D3DFMT_X1R5G5B5,
+                          D3DFMT_A1R5G5B5, D3DFMT_A4R4G4B4}) {
+    EXPECT_EQ(d3d_->CheckDeviceFormat(D3DFMT_X8R8G8B8, 0, D3DRTYPE_TEXTURE, format), D3D_OK) << format;
+    const TextureFormatInfo& info = *FindTextureFormat(format);
+    Texture* t = nullptr;
+    ASSERT_EQ(device_->CreateTexture(8, 8, 1, 0, format, D3DPOOL_MANAGED, &t), D3D_OK) << format;
+    textures_.push_back(t);
+    uint8_t* bits = nullptr;
+    int32_t pitch = 0;
+    ASSERT_EQ(device_->LockTextureLevel(t, 0, &bits, &pitch), D3D_OK);
+    const std::array<uint32_t, 8> row = {kColour, kColour, kColour, kColour, kColour, kColour, kColour, kColour};
+    for (uint32_t y = 0; y < 8; ++y) {
+      uint8_t* line = bits + y * pitch;
+      PackRow(info, row.data(), 8, y, false, line);
+      // The unused bits of an X format hold zeros here, not the packer's ones.
+      if (format == D3DFMT_X8R8G8B8) {
+        for (uint32_t x = 0; x < 8; ++x) line[4 * x + 3] = 0;
+      } else if (format == D3DFMT_X1R5G5B5) {
+        for (uint32_t x = 0; x < 8; ++x) line[2 * x + 1] &= 0x7F;
+      }
+    }
+    ASSERT_EQ(device_->UnlockTextureLevel(t, 0), D3D_OK);
+    ClearTo(0xFF000000u);
+    device_->SetTexture(0, t);
+    Quad(0, 0, kSize, kSize, 0.5f, 0xFFFFFFFFu);
+    const uint32_t got = Frame()[kSize * kSize / 2 + kSize / 2];
+    // Each channel as its bits hold it, 0…1.
+    auto stored = [](int value, uint32_t bits) {
+      if (bits == 0) return 1.0;
+      const int max = (1 << bits) - 1;
+      return static_cast<double>((value * max + 127) / 255) / max;
+    };
+    const double alpha = stored(Channel(kColour, 3), info.alphaBits);
+    const uint32_t channelBits[3] = {info.blueBits, info.greenBits, info.redBits};
+    for (int c = 0; c < 3; ++c) {
+      EXPECT_NEAR(Channel(got, c), 255.0 * alpha * stored(Channel(kColour, c), channelBits[c]), 1.5)
+          << "format " << format << " channel " << c << ": " << std::hex << got;
+    }
+  }
   Texture* other = nullptr;
-  EXPECT_EQ(device_->CreateTexture(8, 8, 1, 0, D3DFMT_R5G6B5, D3DPOOL_MANAGED, &other), D3DERR_INVALIDCALL);
-  EXPECT_EQ(d3d_->CheckDeviceFormat(D3DFMT_X8R8G8B8, 0, D3DRTYPE_TEXTURE, D3DFMT_R8G8B8), D3DERR_NOTAVAILABLE);
-  EXPECT_EQ(d3d_->CheckDeviceFormat(D3DFMT_X8R8G8B8, 0, D3DRTYPE_TEXTURE, D3DFMT_A8R8G8B8), D3D_OK);
+  EXPECT_EQ(device_->CreateTexture(8, 8, 1, 0, D3DFMT_D16, D3DPOOL_MANAGED, &other), D3DERR_INVALIDCALL);
+  EXPECT_EQ(d3d_->CheckDeviceFormat(D3DFMT_X8R8G8B8, 0, D3DRTYPE_TEXTURE, D3DFMT_D16), D3DERR_NOTAVAILABLE);
 }
 
 // Each level holds what its lock wrote. A quad drawn at half the texture's

@@ -2,7 +2,8 @@
 // the device's translation, against the same vertices transformed here: the
 // sway's shear by height, the world rows c8-c11 and the view × projection
 // rows c0-c3. With table fog the shader's own fog value is ignored and the
-// depth fogs, as under Direct3D.
+// depth fogs, as under Direct3D. And the vs.1.1 rules the plant shader does
+// not meet: mov a0 floors, constants read relative to a0.x, rsq of |x|, mad.
 #include <bit>
 #include <cmath>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include "d3dx/matrix_math.h"
 #include "d3dx/shader_assembler.h"
 #include "d3dx/shader_declaration.h"
+#include "device/shader_tokens.h"
 #include "tests/gl/gl_target.h"
 
 namespace sorvane {
@@ -147,6 +149,50 @@ TEST_F(GlShaderTest, TableFogTakesTheDepthNotTheShadersFogValue) {
     const int want = static_cast<int>(std::lround(255.0f * (kEnd - depth) / (kEnd - kStart)));
     EXPECT_NEAR(Channel(Pixel(kWide / 2 + 8, kWide / 2 - 8), 1), want, 2) << "depth " << depth;
   }
+}
+
+using GlShaderRulesTest = GlTarget;
+
+// Each rule leaves its mark on one channel of the colour: red the constant
+// that a0 = floor(−1.5) = −2 picks relative to c10 (c8; c9 if a0 were cut
+// toward 0), green mad, blue rsq of a negative number.
+TEST_F(GlShaderRulesTest, AddressRegisterFloorsAndRsqTakesTheMagnitude) {
+  using namespace vs11;
+  auto dst = [](uint32_t type, uint32_t n, uint32_t mask) { return kParameterBit | type << 28 | mask << 16 | n; };
+  auto src = [](uint32_t type, uint32_t n, uint32_t swizzle = kIdentitySwizzle) {
+    return kParameterBit | type << 28 | swizzle << 16 | n;
+  };
+  constexpr uint32_t x = 1, y = 2, z = 4, xxxx = 0x00, yyyy = 0x55;
+  const uint32_t tokens[] = {
+      kVersionToken,
+      kMov, dst(kRasterOut, 0, kFullMask), src(kInput, 0),
+      kMov, dst(kAddress, 0, x), src(kConst, 0, xxxx),
+      kMov, dst(kTemp, 0, kFullMask), src(kConst, 1),
+      kMov, dst(kTemp, 3, kFullMask), src(kConst, 2),
+      kMad, dst(kTemp, 0, kFullMask), src(kTemp, 0), src(kTemp, 3), src(kConst, 3),
+      kRsq, dst(kTemp, 1, x), src(kConst, 4, xxxx),
+      kMul, dst(kTemp, 1, x), src(kTemp, 1, xxxx), src(kConst, 5, xxxx),
+      kMov, dst(kTemp, 2, kFullMask), src(kConst, 10) | kRelativeAddressBit,
+      kMov, dst(kTemp, 2, y), src(kTemp, 0, yyyy),
+      kMov, dst(kTemp, 2, z), src(kTemp, 1, xxxx),
+      kMov, dst(kColourOut, 0, kFullMask), src(kTemp, 2),
+      kEndToken,
+  };
+  const uint32_t declaration[] = {VsdStream(0), VsdReg(0, D3DVSDT_FLOAT3), VsdEnd()};
+  uint32_t shader = 0;
+  ASSERT_EQ(device_->CreateVertexShader(declaration, tokens, &shader, 0), D3D_OK);
+  const float constants[11][4] = {{-1.5f},     {0, 0.5f},   {0, 0.6f}, {0, 0.1f}, {-0.25f}, {0.3f},
+                                  {},          {},          {0.2f, 0, 0, 1}, {0.9f, 0, 0, 1}, {}};
+  device_->SetVertexShaderConstant(0, constants, 11);
+  device_->SetVertexShader(shader);
+  device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+  device_->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
+  device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+  ClearTo(0xFF000000u);
+  Quad(0, 0, kSize, kSize, 0.5f, 0);
+  const uint32_t got = Frame()[0];
+  EXPECT_TRUE(Near(got, 0xFF336699u)) << std::hex << got;
+  EXPECT_EQ(device_->DeleteVertexShader(shader), D3D_OK);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ class GlTarget : public ::testing::Test {
     width_ = width;
     height_ = height;
     d3d_ = CreateGlDirect3D({nullptr, 0, width, height});
-    if (d3d_ == nullptr) GTEST_SKIP() << "no EGL display with an OpenGL 4.5 compatibility context on this machine";
+    if (d3d_ == nullptr) GTEST_SKIP() << "no EGL display with an OpenGL ES 3.0 context on this machine";
     PresentParameters p;
     p.backBufferWidth = width;
     p.backBufferHeight = height;

@@ -79,7 +79,10 @@ HResult RecordingDevice::CreateVertexShader(const uint32_t* declaration, const u
   return r;
 }
 HResult RecordingDevice::DeleteVertexShader(uint32_t handle) { return Record("DeleteVertexShader", {handle}); }
-HResult RecordingDevice::SetVertexShader(uint32_t handle) { return Record("SetVertexShader", {handle}); }
+HResult RecordingDevice::SetVertexShader(uint32_t handle) {
+  vertexShader = handle;
+  return Record("SetVertexShader", {handle});
+}
 HResult RecordingDevice::SetVertexShaderConstant(uint32_t reg, const void*, uint32_t count) {
   return Record("SetVertexShaderConstant", {reg, count});
 }
@@ -105,13 +108,19 @@ HResult RecordingDevice::SetStreamSource(uint32_t stream, VertexBuffer* b, uint3
   return Record("SetStreamSource", {stream, Ptr(b), stride});
 }
 HResult RecordingDevice::SetIndices(IndexBuffer* b, uint32_t baseVertex) { return Record("SetIndices", {Ptr(b), baseVertex}); }
+void RecordingDevice::KeepDrawStates() {
+  // The recorder's shader handles count from 1, below every format code.
+  if (keepDrawStates) {
+    drawStates.push_back({states, textures, vertexShader, vertexShader != 0 && vertexShader <= lastShaderHandle});
+  }
+}
 HResult RecordingDevice::DrawPrimitive(uint32_t type, uint32_t start, uint32_t count) {
-  if (keepDrawStates) drawStates.push_back({states, textures});
+  KeepDrawStates();
   return Record("DrawPrimitive", {type, start, count});
 }
 HResult RecordingDevice::DrawIndexedPrimitive(uint32_t type, uint32_t minIndex, uint32_t vertexCount,
                                               uint32_t startIndex, uint32_t count) {
-  if (keepDrawStates) drawStates.push_back({states, textures});
+  KeepDrawStates();
   return Record("DrawIndexedPrimitive", {type, minIndex, vertexCount, startIndex, count});
 }
 HResult RecordingDevice::ResourceManagerDiscardBytes(uint32_t bytes) { return Record("ResourceManagerDiscardBytes", {bytes}); }

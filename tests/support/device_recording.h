@@ -64,6 +64,8 @@ class CallLog {
 struct DrawStates {
   DeviceStates states = DefaultDeviceStates(true);
   std::array<Texture*, 2> textures;
+  uint32_t vertexShader = 0;  // a format code or a shader handle
+  bool shader = false;        // vertexShader is a shader handle
 };
 
 class RecordingDevice : public Device, public CallLog {
@@ -121,6 +123,7 @@ class RecordingDevice : public Device, public CallLog {
   // device took them; with keepDrawStates, each draw keeps a copy.
   DeviceStates states = DefaultDeviceStates(true);
   std::array<Texture*, 2> textures{};
+  uint32_t vertexShader = 0;
   bool keepDrawStates = false;
   std::vector<DrawStates> drawStates;
   uint32_t lastShaderHandle = 0;
@@ -128,6 +131,7 @@ class RecordingDevice : public Device, public CallLog {
 
  private:
   HResult LockBuffer(RecordedBuffer& b, uint32_t offset, uint32_t size, uint8_t** data);
+  void KeepDrawStates();
   std::vector<std::unique_ptr<RecordedBuffer>> buffers_;
   std::vector<std::unique_ptr<RecordedTexture>> textures_;
 };

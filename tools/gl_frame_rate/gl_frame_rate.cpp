@@ -61,7 +61,7 @@ bool WritePpm(Device& device, const std::string& path) {
 int Run(const Options& o) {
   Direct3D* direct3d = CreateGlDirect3D({nullptr, 0, o.width, o.height});
   if (direct3d == nullptr) {
-    std::fprintf(stderr, "gl_frame_rate: no EGL display with an OpenGL 4.5 compatibility context\n");
+    std::fprintf(stderr, "gl_frame_rate: no EGL display with an OpenGL ES 3.0 context\n");
     return 1;
   }
   SceneRun run;
