@@ -12,6 +12,7 @@ list(APPEND SORVANE_NATIVE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/frame_rate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_target.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/query_options.cpp
 )
 # The hack's X11, POSIX and file parts, in the hack alone.
 list(APPEND SORVANE_HACK_SOURCES
