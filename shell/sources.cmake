@@ -29,3 +29,13 @@ list(APPEND SORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/windows_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_loop_win32.cpp
 )
+# The page's host, its hooks into the page and the files it carries.
+list(APPEND SORVANE_WEB_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/embedded_resources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/embedded_sounds_web.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_host_web.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_web.cpp
+)
+list(APPEND SORVANE_PAGE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/main_web.cpp
+)
