@@ -67,3 +67,14 @@ add_custom_command(
   COMMENT "Writing the page")
 add_custom_target(page ALL DEPENDS ${SORVANE_PAGE})
 
+# The page's tests: headless Chromium drives it against the hack's snapshot
+# (from the native build, made first by tools/test.sh).
+set(SORVANE_HACK ${CMAKE_SOURCE_DIR}/build/native/sorvane CACHE FILEPATH "The hack whose snapshots the page must match")
+set(SORVANE_PAGE_DRIVER ${CMAKE_BINARY_DIR}/node)
+add_test(NAME page_driver COMMAND bash ${CMAKE_SOURCE_DIR}/tests/web/install-driver.sh ${SORVANE_PAGE_DRIVER})
+set_tests_properties(page_driver PROPERTIES FIXTURES_SETUP page_driver)
+add_test(NAME page_session
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/web/page_session.sh ${SORVANE_PAGE} ${SORVANE_HACK}
+                 ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(page_session PROPERTIES FIXTURES_REQUIRED page_driver TIMEOUT 1200
+                     ENVIRONMENT NODE_PATH=${SORVANE_PAGE_DRIVER}/node_modules)
