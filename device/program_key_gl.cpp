@@ -42,7 +42,8 @@ StageOperation Reduce(uint32_t op, uint32_t arg1, uint32_t arg2, bool textured, 
     if (o.arg1 == D3DTA_CURRENT) o.arg1 = D3DTA_DIFFUSE;
     if (o.arg2 == D3DTA_CURRENT && o.op != StageOperation::kSelect) o.arg2 = D3DTA_DIFFUSE;
   }
-  if (o.op == StageOperation::kSelect && o.arg1 == D3DTA_CURRENT) return {};
+  // Selecting the current value passes it on.
+  if (o.op == StageOperation::kSelect && o.arg1 == (first ? D3DTA_DIFFUSE : D3DTA_CURRENT)) return {};
   // The three that combine two arguments do not care for their order.
   if (o.op != StageOperation::kSelect && o.arg2 < o.arg1) std::swap(o.arg1, o.arg2);
   return o;

@@ -43,9 +43,13 @@ std::string Comparison(uint8_t func) {
   }
 }
 
+// A vertex format without a diffuse colour has Direct3D's opaque white, which
+// the fragment stage takes as a constant rather than interpolate it.
+bool DiffuseVaries(const ProgramKey& key) { return key.shader != 0 || (key.format & D3DFVF_DIFFUSE) != 0; }
+
 std::string VertexText(const ProgramKey& key, const VertexShaderGlsl* shader) {
   std::string v = "#version 300 es\n";
-  std::string outputs = "out vec4 v_diffuse;\n";
+  std::string outputs = DiffuseVaries(key) ? "out vec4 v_diffuse;\n" : "";
   for (uint32_t s = 0; s < ProgramKey::kStages; ++s) {
     if (key.Samples(s)) outputs += "out vec2 v_tex" + Number(s) + ";\n";
   }
@@ -68,10 +72,9 @@ std::string VertexText(const ProgramKey& key, const VertexShaderGlsl* shader) {
       if (key.Samples(s)) v += "layout(location = " + Number(kTexCoordLocation + s) + ") in vec2 a_tex" + Number(s) + ";\n";
     }
     v += "uniform mat4 u_clip;\n" + outputs;
-    // Without a diffuse colour Direct3D takes opaque white; without a
-    // texture pair, (0, 0).
+    // Without a texture pair Direct3D takes (0, 0).
     main = "gl_Position = u_clip * vec4(a_position, 1.0);\n";
-    main += diffuse ? "v_diffuse = a_diffuse.zyxw;\n" : "v_diffuse = vec4(1.0);\n";
+    if (diffuse) main += "v_diffuse = a_diffuse.zyxw;\n";
     for (uint32_t s = 0; s < ProgramKey::kStages; ++s) {
       if (key.Samples(s)) main += "v_tex" + Number(s) + " = " + (s < sets ? "a_tex" + Number(s) : "vec2(0.0)") + ";\n";
     }
@@ -81,8 +84,14 @@ std::string VertexText(const ProgramKey& key, const VertexShaderGlsl* shader) {
 }
 
 std::string FragmentText(const ProgramKey& key) {
-  std::string f = "#version 300 es\nprecision highp float;\nin vec4 v_diffuse;\n";
-  std::string main = "vec4 diffuse = v_diffuse;\nvec4 current = diffuse;\n";
+  std::string f = "#version 300 es\nprecision highp float;\n";
+  std::string main = "vec4 current = diffuse;\n";
+  if (DiffuseVaries(key)) {
+    f += "in vec4 v_diffuse;\n";
+    main = "vec4 diffuse = v_diffuse;\n" + main;
+  } else {
+    main = "vec4 diffuse = vec4(1.0);\n" + main;
+  }
   f += "uniform vec4 u_factor;\n";
   for (uint32_t s = 0; s < ProgramKey::kStages; ++s) {
     const StageKey& stage = key.stages[s];
