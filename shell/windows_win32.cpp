@@ -1,6 +1,5 @@
 // The saver's windows: their classes, their creation per mode, the window
 // procedure and the still preview picture.
-#include "render/projection.h"
 #include "shell/saver_win32.h"
 #include "shell/window_plan.h"
 
@@ -124,7 +123,7 @@ LRESULT QSaver::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         RequestExit();
       return 0;
     case WM_SIZE:
-      UpdateProjection(scene_.resources.device, frame_, LOWORD(lParam), HIWORD(lParam));
+      if (core_) core_->Resize({LOWORD(lParam), HIWORD(lParam)});
       return 0;
     case WM_SYSCOMMAND:
     case WM_LBUTTONDOWN:
