@@ -1,6 +1,7 @@
 # The xscreensaver hack `sorvane`: the portable core, optimised, with the GL
 # device, the X window, the stop signals and ALSA; installed where Debian's
-# xscreensaver looks for hacks and their settings, and packaged as a .deb.
+# xscreensaver looks for hacks and their settings (the .deb around it is
+# cmake/hack-package.cmake's).
 enable_language(ASM)
 # Debian's xscreensaver finds hacks under /usr only: install there unless told otherwise.
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
@@ -39,21 +40,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/sorvane.xml DESTINATION ${CMAKE_INST
 install(FILES ${SORVANE_GENERATED_DIR}/sorvane.ogg ${SORVANE_GENERATED_DIR}/svambient.ogg
         DESTINATION ${SORVANE_HACK_DATA_DIR})
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME sorvane)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "underwater world screensaver for xscreensaver")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A camera glides above the seabed among ruins, corals and plants while thousands of fish swim around it.")
-set(CPACK_PACKAGE_CONTACT "Sorvane developers <sorvane@localhost>")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION x11)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xscreensaver, xscreensaver-gl")
-include(CPack)
+include(${CMAKE_SOURCE_DIR}/cmake/hack-package.cmake)
 
 # The hack's end-to-end sessions, each on a display of its own.
 file(GLOB SORVANE_HACK_SESSIONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/hack/*_session.sh)

@@ -1,8 +1,9 @@
 ; SorvaneSetup.exe: puts Sorvane.scr where Windows looks for screensavers, the
-; two sounds where the saver looks for them, and an uninstaller that takes
-; exactly these away again. Built by the build:
+; two sounds where the saver looks for them, and an uninstaller, with the
+; licence beside it, that takes exactly these away again. Built by the build:
 ;   makensis -INPUTCHARSET UTF8 -DTARGET=x86-unicode -DMODULE=Sorvane.scr
-;            -DGENERATED=<folder with sorvane.ico, installer.bmp and the .ogg files> -DOUTFILE=SorvaneSetup.exe Sorvane.nsi
+;            -DGENERATED=<folder with sorvane.ico, installer.bmp, the .ogg files and License.txt>
+;            -DOUTFILE=SorvaneSetup.exe Sorvane.nsi
 ; TARGET amd64-unicode wraps a 64-bit module, for test machines without 32-bit code.
 
 Unicode true
@@ -129,6 +130,7 @@ Section
   File "${GENERATED}/sorvane.ogg"
   File "${GENERATED}/svambient.ogg"
   SetOutPath $INSTDIR
+  File "${GENERATED}/License.txt"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; One key, so that an install over an install stays one program entry.
@@ -186,6 +188,7 @@ Section Uninstall
   Delete /REBOOTOK "$SYSDIR\Sorvane.scr"
   Delete "$WINDIR\sorvane.ogg"
   Delete "$WINDIR\svambient.ogg"
+  Delete "$INSTDIR\License.txt"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

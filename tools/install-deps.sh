@@ -15,6 +15,7 @@ packages=(
   nsis
   libegl-dev libgles-dev libegl1 libgles2 libegl-mesa0 libx11-dev
   libpng-dev libasound2-dev xscreensaver xscreensaver-gl
+  lintian man-db
   emscripten chromium
 )
 

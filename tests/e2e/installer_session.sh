@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End to end: SorvaneSetup.exe under Wine, in a prefix of its own. A silent
-# install puts every file and value in place and the installed saver runs from
-# the system folder with its sounds where it looks; an install over it through
-# the pages (English) keeps the settings and one program entry and makes Sorvane
-# the screensaver; the first page is shot in English and Russian; a silent
+# install puts every file (the licence beside the uninstaller among them) and
+# value in place and the installed saver runs from the system folder with its
+# sounds where it looks; an install over it through the pages (English) keeps
+# the settings and one program entry and makes Sorvane the screensaver; the first page is shot in English and Russian; a silent
 # uninstall leaves the files and the registry as they were before; asked, the
 # uninstaller removes the settings too.
 # Arguments: the module, the screenshot folder, and the NSIS target of the
@@ -32,7 +32,7 @@ work=$(mktemp -d)
 # The prefix is this test's own: whatever still runs in it at the end goes.
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 
-for f in sorvane.ogg svambient.ogg sorvane.ico installer.bmp; do
+for f in sorvane.ogg svambient.ogg sorvane.ico installer.bmp License.txt; do
   [ -f "$generated/$f" ] || fail "$generated/$f is missing: build the installer target first"
 done
 setup=$work/SorvaneSetup.exe
@@ -128,13 +128,19 @@ for f in sorvane.ogg svambient.ogg; do
 done
 uninstaller=$(value "$uninstall_key" UninstallString | tr -d '"')
 [ -f "$(unix_path "$uninstaller")" ] || fail "no uninstaller at $uninstaller"
+# The licence beside the uninstaller starts with the project's own.
+licence=$(dirname "$(unix_path "$uninstaller")")/License.txt
+cmp -s "$generated/License.txt" "$licence" || fail "no License.txt beside the uninstaller"
+head -c "$(stat -c %s "$here/../../LICENSE")" <(tr -d '\r' <"$licence") | cmp -s - "$here/../../LICENSE" ||
+  fail "License.txt does not start with the project's licence"
 [ "$(value "$uninstall_key" DisplayName)" = Sorvane ] || fail "wrong DisplayName"
 [ "$(value "$uninstall_key" DisplayVersion)" = 2.9.94 ] || fail "wrong DisplayVersion"
 [ "$(value "$uninstall_key" Publisher)" = "Quorvel Interactive" ] || fail "wrong Publisher"
 [ "$(value "$uninstall_key" DisplayIcon)" = "$saver,0" ] || fail "the icon is not the installed saver's"
 [ "$(value "$uninstall_key" QuietUninstallString)" = "\"$uninstaller\" /S" ] || fail "wrong QuietUninstallString"
 kb=$(($(value "$uninstall_key" EstimatedSize)))
-bytes=$(($(stat -c %s "$scr") + $(stat -c %s "$generated/sorvane.ogg") + $(stat -c %s "$generated/svambient.ogg")))
+bytes=$(($(stat -c %s "$scr") + $(stat -c %s "$generated/sorvane.ogg") + $(stat -c %s "$generated/svambient.ogg") +
+  $(stat -c %s "$generated/License.txt")))
 [ $((kb * 1024)) -ge "$bytes" ] && [ $((kb * 1024)) -lt $((bytes + 4096)) ] ||
   fail "EstimatedSize $kb KB does not fit the $bytes bytes installed"
 [ "$(value "$desktop_key" SCRNSAVE.EXE)" = "$earlier_saver" ] || fail "a silent install changed the screensaver"

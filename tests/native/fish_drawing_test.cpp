@@ -271,7 +271,9 @@ TEST(FishPass, EachFishIsStreamedBentAndDrawnWithOneCallOfItsSpecies) {
     const bool near = distance < 0.3f;
     EXPECT_EQ(s.render[D3DRS_ALPHABLENDENABLE], near ? 0u : 1u) << distance;
     EXPECT_EQ(s.render[D3DRS_ALPHATESTENABLE], near ? 1u : 0u) << distance;
-    if (near) EXPECT_EQ(s.render[D3DRS_ALPHAREF], 0xD0u);
+    if (near) {
+      EXPECT_EQ(s.render[D3DRS_ALPHAREF], 0xD0u);
+    }
   }
   ReleaseFishBuffers(device, buffers);
 }
