@@ -56,15 +56,26 @@ target_link_options(sorvane_script PRIVATE -O2 -sENVIRONMENT=web -sMIN_WEBGL_VER
 set_target_properties(sorvane_script PROPERTIES
   CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;NODE_PATH=/usr/share/nodejs")
 
+# The notices of the libraries built into the module, read from their sources;
+# Emscripten's runtime (its own code, musl, libc++) as Debian's copyright file
+# of Emscripten lists it.
+set(SORVANE_PAGE_NOTICES
+  "libjpeg-turbo|${CMAKE_BINARY_DIR}/libjpeg-build/src/libjpeg_cross/LICENSE.md"
+  "libjpeg-turbo: the IJG licence|${CMAKE_BINARY_DIR}/libjpeg-build/src/libjpeg_cross/README.ijg"
+  "libogg|${CMAKE_BINARY_DIR}/libogg-build/src/libogg_cross/COPYING"
+  "libvorbis|${CMAKE_BINARY_DIR}/libvorbis-build/src/libvorbis_cross/COPYING"
+  "Emscripten and its runtime libraries|/usr/share/doc/emscripten/copyright")
 set(SORVANE_PAGE ${CMAKE_BINARY_DIR}/sorvane.html)
 add_custom_command(
   OUTPUT ${SORVANE_PAGE}
   COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${CMAKE_SOURCE_DIR}/shell/page_web.html
           -DSCRIPT=${CMAKE_BINARY_DIR}/page/sorvane.js -DMODULE=${CMAKE_BINARY_DIR}/page/sorvane.wasm
-          -DOUTPUT=${SORVANE_PAGE}
+          -DLICENSE=${CMAKE_SOURCE_DIR}/LICENSE "-DNOTICES=${SORVANE_PAGE_NOTICES}" -DOUTPUT=${SORVANE_PAGE}
           -P ${CMAKE_SOURCE_DIR}/cmake/inline-page.cmake
   DEPENDS sorvane_script ${CMAKE_SOURCE_DIR}/shell/page_web.html ${CMAKE_SOURCE_DIR}/cmake/inline-page.cmake
-  COMMENT "Writing the page")
+          ${CMAKE_SOURCE_DIR}/LICENSE
+  COMMENT "Writing the page"
+  VERBATIM)
 add_custom_target(page ALL DEPENDS ${SORVANE_PAGE})
 
 # The page's tests: headless Chromium drives it against the hack's snapshot
