@@ -73,12 +73,12 @@ TEST(GlProgramsTest, TheProgramsBuiltAheadAreThoseTheSceneDrawsWith) {
       }
     }
   }
+  const auto prepared = PreparedProgramKeys();
   for (const auto& [key, where] : drawn) {
-    const auto prepared = PreparedProgramKeys();
     EXPECT_NE(std::find(prepared.begin(), prepared.end(), key), prepared.end())
         << "drawn with, not built ahead: " << Describe(key) << " (" << where << ")";
   }
-  for (const ProgramKey& key : PreparedProgramKeys()) {
+  for (const ProgramKey& key : prepared) {
     EXPECT_TRUE(drawn.contains(key)) << "built ahead, never drawn with: " << Describe(key);
   }
 }
