@@ -21,7 +21,7 @@ set(SORVANE_HACK_RESOURCE_INPUTS ${SORVANE_GENERATED_DIR}/textures.rc ${CMAKE_SO
 add_custom_command(
   OUTPUT ${SORVANE_HACK_RESOURCES}
   COMMAND ${CMAKE_COMMAND} -DRESOURCE_SCRIPT=${SORVANE_GENERATED_DIR}/textures.rc
-          -DSHADER_TEXT=${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh -DOUTPUT=${SORVANE_HACK_RESOURCES}
+          -DSHADER_TEXT=${CMAKE_SOURCE_DIR}/resources/plant_shader.vsh -DFORMAT=elf -DOUTPUT=${SORVANE_HACK_RESOURCES}
           -P ${CMAKE_SOURCE_DIR}/cmake/embed-resources.cmake
   DEPENDS ${SORVANE_HACK_RESOURCE_INPUTS} ${CMAKE_SOURCE_DIR}/cmake/embed-resources.cmake
   COMMENT "Building the scene's images into the hack")

@@ -23,12 +23,12 @@ set(SORVANE_LICENCE_FILE ${SORVANE_GENERATED}/License.txt)
 add_custom_command(
   OUTPUT ${SORVANE_LICENCE_FILE}
   COMMAND ${CMAKE_COMMAND} -DOUTPUT=${SORVANE_LICENCE_FILE} -DLICENSE=${CMAKE_SOURCE_DIR}/LICENSE
-          -DJPEG_SOURCE=${CMAKE_BINARY_DIR}/libjpeg-build/src/libjpeg_mingw
-          -DOGG_SOURCE=${CMAKE_BINARY_DIR}/libogg-build/src/libogg_mingw
-          -DVORBIS_SOURCE=${CMAKE_BINARY_DIR}/libvorbis-build/src/libvorbis_mingw
+          -DJPEG_SOURCE=${CMAKE_BINARY_DIR}/libjpeg-build/src/libjpeg_cross
+          -DOGG_SOURCE=${CMAKE_BINARY_DIR}/libogg-build/src/libogg_cross
+          -DVORBIS_SOURCE=${CMAKE_BINARY_DIR}/libvorbis-build/src/libvorbis_cross
           -DMINGW_COPYRIGHT=/usr/share/doc/mingw-w64-common/copyright
           -P ${CMAKE_SOURCE_DIR}/cmake/windows-licence.cmake
-  DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/cmake/windows-licence.cmake libjpeg_mingw libvorbis_mingw
+  DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/cmake/windows-licence.cmake libjpeg_cross libvorbis_cross
   VERBATIM)
 set(SORVANE_SETUP ${CMAKE_BINARY_DIR}/SorvaneSetup.exe)
 add_custom_command(

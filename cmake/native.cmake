@@ -25,9 +25,9 @@ target_compile_options(sorvane_core_fast PRIVATE -O2)
 target_link_libraries(sorvane_core_fast PUBLIC Threads::Threads JPEG::JPEG PkgConfig::VORBISFILE)
 
 # The device on OpenGL ES, apart from the core: only what draws through it links GL.
-add_library(sorvane_gl STATIC ${SORVANE_GL_SOURCES})
+add_library(sorvane_gl STATIC ${SORVANE_GL_SOURCES} ${SORVANE_EGL_SOURCES})
 target_link_libraries(sorvane_gl PUBLIC sorvane_core PkgConfig::GLES X11::X11)
-add_library(sorvane_gl_fast STATIC ${SORVANE_GL_SOURCES})
+add_library(sorvane_gl_fast STATIC ${SORVANE_GL_SOURCES} ${SORVANE_EGL_SOURCES})
 target_compile_options(sorvane_gl_fast PRIVATE -O2 -Wall -Wextra)
 target_link_libraries(sorvane_gl_fast PUBLIC sorvane_core_fast PkgConfig::GLES X11::X11)
 

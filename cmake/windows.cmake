@@ -1,58 +1,24 @@
 # The product: Sorvane.scr, a 32-bit Windows module, statically linked so that
 # it needs no MinGW DLL; and the Windows-side tests, run under Wine.
 include(ExternalProject)
-include(${CMAKE_SOURCE_DIR}/cmake/libjpeg-mingw.cmake)
-include(${CMAKE_SOURCE_DIR}/cmake/vorbis-mingw.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/libjpeg-cross.cmake)
+include(${CMAKE_SOURCE_DIR}/cmake/vorbis-cross.cmake)
+# The sound files the saver looks for in the Windows directory come from there
+# too: the test prefix and tools/run.sh copy them there, the installer ships them.
+set(SORVANE_HOST_GENERATORS gen_shell_images)
+include(${CMAKE_SOURCE_DIR}/cmake/host-tools.cmake)
 
-# The generators run on the build machine: build tools/ with the host compiler.
-set(SORVANE_GENERATED ${CMAKE_BINARY_DIR}/generated)
-ExternalProject_Add(host_tools
-  SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
-  BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
-  CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
-  BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target gen_shell_images gen_textures gen_sounds gen_fish gen_meshes
-  INSTALL_COMMAND ""
-  BUILD_ALWAYS ON
-  BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
-    ${CMAKE_BINARY_DIR}/host-tools/gen_sounds ${CMAKE_BINARY_DIR}/host-tools/gen_fish
-    ${CMAKE_BINARY_DIR}/host-tools/gen_meshes
-)
-set(SORVANE_GENERATED_FILES ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
-    ${SORVANE_GENERATED}/installer.bmp ${SORVANE_GENERATED}/textures.rc)
+# The preview picture, the icon and the installer's picture.
+set(SORVANE_SHELL_IMAGES ${SORVANE_GENERATED}/preview.bmp ${SORVANE_GENERATED}/sorvane.ico
+    ${SORVANE_GENERATED}/installer.bmp)
 add_custom_command(
-  OUTPUT ${SORVANE_GENERATED_FILES}
+  OUTPUT ${SORVANE_SHELL_IMAGES}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
-  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${SORVANE_GENERATED}
-  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_textures ${SORVANE_GENERATED}
-  DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_shell_images ${CMAKE_BINARY_DIR}/host-tools/gen_textures
+  COMMAND ${SORVANE_HOST_TOOLS}/gen_shell_images ${SORVANE_GENERATED}
+  DEPENDS host_tools ${SORVANE_HOST_TOOLS}/gen_shell_images
 )
+set(SORVANE_GENERATED_FILES ${SORVANE_SHELL_IMAGES} ${SORVANE_TEXTURE_SCRIPT})
 add_custom_target(generated_resources DEPENDS ${SORVANE_GENERATED_FILES})
-# The fish models and the scenery meshes, written as C++ tables by their
-# generators.
-set(SORVANE_GENERATED_TABLES)
-foreach(tables gen_fish:fish_model_tables gen_meshes:scenery_meshes)
-  string(REPLACE ":" ";" tables ${tables})
-  list(GET tables 0 generator)
-  list(GET tables 1 name)
-  add_custom_command(
-    OUTPUT ${SORVANE_GENERATED}/${name}.cpp
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
-    COMMAND ${CMAKE_BINARY_DIR}/host-tools/${generator} ${SORVANE_GENERATED}/${name}.cpp
-    DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/${generator})
-  list(APPEND SORVANE_GENERATED_TABLES ${SORVANE_GENERATED}/${name}.cpp)
-endforeach()
-
-# The two sound files the saver looks for in the Windows directory; the test
-# prefix and tools/run.sh copy them there, the installer ships them.
-set(SORVANE_SOUND_FILES ${SORVANE_GENERATED}/sorvane.ogg ${SORVANE_GENERATED}/svambient.ogg)
-add_custom_command(
-  OUTPUT ${SORVANE_SOUND_FILES}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${SORVANE_GENERATED}
-  COMMAND ${CMAKE_BINARY_DIR}/host-tools/gen_sounds ${SORVANE_GENERATED}
-  DEPENDS host_tools ${CMAKE_BINARY_DIR}/host-tools/gen_sounds
-  COMMENT "Generating the music and the ambient sound"
-)
-add_custom_target(generated_sounds ALL DEPENDS ${SORVANE_SOUND_FILES})
 
 set(SORVANE_WIN_FLAGS -Wall -Wextra)
 set(SORVANE_WIN_LINK -static -static-libgcc -static-libstdc++)
@@ -63,7 +29,7 @@ target_include_directories(sorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sorvane_win PRIVATE ${SORVANE_WIN_FLAGS})
 target_compile_definitions(sorvane_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_libraries(sorvane_win PUBLIC sorvane_libjpeg sorvane_vorbisfile user32 gdi32 shell32 advapi32 winmm comctl32)
-add_dependencies(sorvane_win libjpeg_mingw libvorbis_mingw)
+add_dependencies(sorvane_win libjpeg_cross libvorbis_cross)
 
 add_executable(Sorvane WIN32 ${SORVANE_ENTRY} ${CMAKE_SOURCE_DIR}/resources/Sorvane.rc)
 set_target_properties(Sorvane PROPERTIES SUFFIX ".scr")

@@ -1,4 +1,4 @@
-#include "device/context_egl.h"
+#include "device/context_gl.h"
 
 #include <X11/Xlib.h>
 #include <EGL/egl.h>
@@ -49,51 +49,73 @@ bool WindowConfig(EGLDisplay display, const GlSurface& s, EGLConfig* config) {
 
 }  // namespace
 
-std::unique_ptr<EglContext> EglContext::Create(const GlSurface& surface) {
-  std::unique_ptr<EglContext> context(new EglContext(surface));
-  if (!context->Open()) return nullptr;
-  return context;
-}
+struct GlContext::Native {
+  EGLDisplay display = EGL_NO_DISPLAY;
+  EGLContext context = EGL_NO_CONTEXT;
+  EGLSurface windowSurface = EGL_NO_SURFACE;
+};
 
-bool EglContext::Open() {
+namespace {
+
+bool Open(const GlSurface& surface, GlContext::Native& n) {
+  const bool onWindow = surface.display != nullptr;
   const char* client = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
-  const bool platform = onWindow() ? Listed(client, "EGL_KHR_platform_x11") || Listed(client, "EGL_EXT_platform_x11")
-                                   : Listed(client, "EGL_MESA_platform_surfaceless");
+  const bool platform = onWindow ? Listed(client, "EGL_KHR_platform_x11") || Listed(client, "EGL_EXT_platform_x11")
+                                 : Listed(client, "EGL_MESA_platform_surfaceless");
   if (!platform) return false;
-  EGLDisplay display = eglGetPlatformDisplay(onWindow() ? EGL_PLATFORM_X11_KHR : EGL_PLATFORM_SURFACELESS_MESA,
-                                             onWindow() ? surface_.display : EGL_DEFAULT_DISPLAY, nullptr);
+  EGLDisplay display = eglGetPlatformDisplay(onWindow ? EGL_PLATFORM_X11_KHR : EGL_PLATFORM_SURFACELESS_MESA,
+                                             onWindow ? surface.display : EGL_DEFAULT_DISPLAY, nullptr);
   if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr)) return false;
-  display_ = display;
+  n.display = display;
   const char* extensions = eglQueryString(display, EGL_EXTENSIONS);
   EGLConfig config = EGL_NO_CONFIG_KHR;
-  if (onWindow()) {
-    if (!WindowConfig(display, surface_, &config)) return false;
+  if (onWindow) {
+    if (!WindowConfig(display, surface, &config)) return false;
   } else if (!Listed(extensions, "EGL_KHR_no_config_context") || !Listed(extensions, "EGL_KHR_surfaceless_context")) {
     return false;
   }
   if (!eglBindAPI(EGL_OPENGL_ES_API)) return false;
   const EGLint attributes[] = {EGL_CONTEXT_MAJOR_VERSION, 3, EGL_CONTEXT_MINOR_VERSION, 0, EGL_NONE};
-  context_ = eglCreateContext(display, config, EGL_NO_CONTEXT, attributes);
-  if (context_ == EGL_NO_CONTEXT) return false;
-  if (onWindow()) {
-    Window window = surface_.window;
-    windowSurface_ = eglCreatePlatformWindowSurface(display, config, &window, nullptr);
-    if (windowSurface_ == EGL_NO_SURFACE) return false;
+  n.context = eglCreateContext(display, config, EGL_NO_CONTEXT, attributes);
+  if (n.context == EGL_NO_CONTEXT) return false;
+  if (onWindow) {
+    Window window = surface.window;
+    n.windowSurface = eglCreatePlatformWindowSurface(display, config, &window, nullptr);
+    if (n.windowSurface == EGL_NO_SURFACE) return false;
   }
-  return eglMakeCurrent(display, windowSurface_, windowSurface_, context_) == EGL_TRUE;
+  return eglMakeCurrent(display, n.windowSurface, n.windowSurface, n.context) == EGL_TRUE;
 }
 
-EglContext::~EglContext() {
-  if (display_ == nullptr) return;
+}  // namespace
+
+GlContext::GlContext(const GlSurface& surface, std::unique_ptr<Native> native)
+    : surface_(surface), native_(std::move(native)) {}
+
+std::unique_ptr<GlContext> GlContext::Create(const GlSurface& surface) {
+  auto native = std::make_unique<Native>();
+  const bool opened = Open(surface, *native);
+  // What was made before a failure goes with the context.
+  std::unique_ptr<GlContext> context(new GlContext(surface, std::move(native)));
+  if (!opened) return nullptr;
+  return context;
+}
+
+GlContext::~GlContext() {
+  const Native& n = *native_;
+  if (n.display == EGL_NO_DISPLAY) return;
   // The display stays initialised: other objects of the process may share it.
-  eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-  if (windowSurface_ != nullptr) eglDestroySurface(display_, windowSurface_);
-  if (context_ != nullptr) eglDestroyContext(display_, context_);
+  eglMakeCurrent(n.display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+  if (n.windowSurface != EGL_NO_SURFACE) eglDestroySurface(n.display, n.windowSurface);
+  if (n.context != EGL_NO_CONTEXT) eglDestroyContext(n.display, n.context);
 }
 
-void EglContext::MakeCurrent() const { eglMakeCurrent(display_, windowSurface_, windowSurface_, context_); }
+bool GlContext::onWindow() const { return surface_.display != nullptr; }
 
-void EglContext::Size(uint32_t* width, uint32_t* height) const {
+void GlContext::MakeCurrent() const {
+  eglMakeCurrent(native_->display, native_->windowSurface, native_->windowSurface, native_->context);
+}
+
+void GlContext::Size(uint32_t* width, uint32_t* height) const {
   *width = surface_.width;
   *height = surface_.height;
   if (!onWindow()) return;
@@ -106,8 +128,8 @@ void EglContext::Size(uint32_t* width, uint32_t* height) const {
   }
 }
 
-void EglContext::SwapBuffers() const {
-  if (windowSurface_ != nullptr) eglSwapBuffers(display_, windowSurface_);
+void GlContext::SwapBuffers() const {
+  if (native_->windowSurface != EGL_NO_SURFACE) eglSwapBuffers(native_->display, native_->windowSurface);
 }
 
 }  // namespace sorvane

@@ -1,6 +1,6 @@
 // The Direct3D 8 operations the saver uses, behind one small interface with
 // three implementations: the runtime's d3d8.dll (Windows), OpenGL ES 3.0 with
-// Direct3D 8's meaning (the Linux hack) and a recorder (tests).
+// Direct3D 8's meaning (the Linux hack and the page) and a recorder (tests).
 // Results are HRESULT values; anything below 0 is a failure.
 #pragma once
 #include <cstdint>

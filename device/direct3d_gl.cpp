@@ -2,7 +2,7 @@
 // adapter queries with what the GL device draws, and makes that device.
 #include <memory>
 
-#include "device/context_egl.h"
+#include "device/context_gl.h"
 #include "device/d3d8_constants.h"
 #include "device/device_gl.h"
 #include "device/draw_device_gl.h"
@@ -15,7 +15,7 @@ constexpr uint32_t kRefreshRate = 60;
 
 class GlDirect3D : public Direct3D {
  public:
-  explicit GlDirect3D(std::unique_ptr<EglContext> context) : context_(std::move(context)) {}
+  explicit GlDirect3D(std::unique_ptr<GlContext> context) : context_(std::move(context)) {}
 
   HResult GetAdapterDisplayMode(DisplayMode* mode) override {
     uint32_t width = 0, height = 0;
@@ -49,13 +49,13 @@ class GlDirect3D : public Direct3D {
   void Release() override { delete this; }
 
  private:
-  std::shared_ptr<EglContext> context_;
+  std::shared_ptr<GlContext> context_;
 };
 
 }  // namespace
 
 Direct3D* CreateGlDirect3D(const GlSurface& surface) {
-  std::unique_ptr<EglContext> context = EglContext::Create(surface);
+  std::unique_ptr<GlContext> context = GlContext::Create(surface);
   return context != nullptr ? new GlDirect3D(std::move(context)) : nullptr;
 }
 

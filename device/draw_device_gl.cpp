@@ -79,7 +79,7 @@ GLint MinFilter(uint32_t min, uint32_t mip) {
 
 }  // namespace
 
-GlDevice::GlDevice(std::shared_ptr<EglContext> context, uint32_t depthBits)
+GlDevice::GlDevice(std::shared_ptr<GlContext> context, uint32_t depthBits)
     : context_(std::move(context)), frames_(depthBits), states_(DefaultDeviceStates(depthBits != 0)) {
   glGenSamplers(kStages, samplers_.data());
   for (uint32_t s = 0; s < kStages; ++s) glBindSampler(s, samplers_[s]);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "device/clip_transform_gl.h"
-#include "device/context_egl.h"
+#include "device/context_gl.h"
 #include "device/device.h"
 #include "device/device_states.h"
 #include "device/frame_buffer_gl.h"
@@ -24,7 +24,7 @@ class GlDevice : public Device {
   static constexpr uint32_t kStages = ProgramKey::kStages;
 
   // The context must be current. depthBits 0 for no depth buffer.
-  GlDevice(std::shared_ptr<EglContext> context, uint32_t depthBits);
+  GlDevice(std::shared_ptr<GlContext> context, uint32_t depthBits);
 
   HResult TestCooperativeLevel() override;
   HResult Reset(const PresentParameters& parameters) override;
@@ -89,7 +89,7 @@ class GlDevice : public Device {
   void BindVertexArrays();
   const Shader* CurrentShader() const;
 
-  std::shared_ptr<EglContext> context_;
+  std::shared_ptr<GlContext> context_;
   GlFrameBuffers frames_;
   GlPrograms programs_;
   GlRasterStates raster_;

@@ -12,6 +12,7 @@ list(APPEND SORVANE_NATIVE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/frame_rate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hack_target.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/query_options.cpp
 )
 # The hack's X11, POSIX and file parts, in the hack alone.
 list(APPEND SORVANE_HACK_SOURCES
@@ -27,4 +28,14 @@ list(APPEND SORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/startup_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/windows_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_loop_win32.cpp
+)
+# The page's host, its hooks into the page and the files it carries.
+list(APPEND SORVANE_WEB_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/embedded_resources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/embedded_sounds_web.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_host_web.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_web.cpp
+)
+list(APPEND SORVANE_PAGE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/main_web.cpp
 )

@@ -12,3 +12,6 @@ list(APPEND SORVANE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/sound_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wave_out_win32.cpp
 )
+list(APPEND SORVANE_WEB_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/audio_out_web.cpp
+)

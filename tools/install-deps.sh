@@ -16,6 +16,7 @@ packages=(
   libegl-dev libgles-dev libegl1 libgles2 libegl-mesa0 libx11-dev
   libpng-dev libasound2-dev xscreensaver xscreensaver-gl
   lintian man-db
+  emscripten chromium
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures from the real module under Wine on a virtual
 # display: three views of the sea and the settings dialog in English and in
-# Russian, written small into docs/pictures/. Run it again when the look changes:
+# Russian, and, once the web build has made it, the page in headless
+# Chromium, written small into docs/pictures/. Run it again when the look changes:
 # every run grows a new seabed, so look at the pictures before keeping them.
 # Usage: bash tools/readme-pictures.sh [Sorvane.scr [folder]]
 set -euo pipefail
@@ -71,3 +72,14 @@ dialog settings-en '^Sorvane v2\.9\.94 configuration$'
 # Without a generated Russian locale the Cyrillic title reads as question
 # marks to X: match its Latin start.
 dialog settings-ru '^Sorvane v2\.9\.94 ' LC_ALL=ru_RU.UTF-8
+
+# The page as a browser shows it, its frame-rate readout on.
+page=$root/build/web/sorvane.html
+if [ -f "$page" ]; then
+  bash "$root/tests/web/install-driver.sh" "$root/build/web/node"
+  NODE_PATH=$root/build/web/node/node_modules node "$root/tests/web/page_driver.js" --page "$page" --origin file \
+    --query 'seed=23&scheme=blue&ruins=3&fish=3&fps' --run-ms 15000 --name page --out "$out"
+  convert "$out/page.png" -resize 640x -strip -quality 80 "$out/page.jpg"
+  rm "$out"/page.{png,console,html,state,sentence}
+  echo "$out/page.jpg"
+fi

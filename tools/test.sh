@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native suite (ASan, UBSan), the
 # Windows suites under Wine and the end-to-end runs of Sorvane.scr, on a
-# virtual display of their own. Installs what is missing first. On a machine
-# that runs no 32-bit code the Windows side runs on the module's 64-bit twin.
+# virtual display of their own, and the page in headless Chromium. Installs
+# what is missing first. On a machine that runs no 32-bit code the Windows
+# side runs on the module's 64-bit twin.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -23,6 +24,8 @@ cmake --build "$root/build/native" -j"$jobs"
 # The shipped module is always the 32-bit one, whichever Wine runs the tests.
 windows_build win mingw-i686.cmake Sorvane installer
 windows_build "$SORVANE_WIN_BUILD_NAME" "$SORVANE_WIN_TOOLCHAIN" Sorvane wine_tests installer
+cmake -S "$root" -B "$root/build/web" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cmake" >/dev/null
+cmake --build "$root/build/web" -j"$jobs"
 
 source "$root/tools/virtual-display.sh"
 start_virtual_display
@@ -59,6 +62,8 @@ else
   run_ctest "$root/build/win" -R '^shipped_module$'
   run_ctest "$root/build/$SORVANE_WIN_BUILD_NAME"
 fi
+
+run_ctest "$root/build/web"
 
 describe_wine_target
 echo "$passed passed, $failed failed"
