@@ -23,6 +23,9 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
 done
+# The page's tests drive Chromium through an npm module; a node without npm
+# (Debian's own) gets Debian's npm.
+command -v npm >/dev/null || missing+=(npm)
 
 # Source packages (libjpeg-turbo for the Windows build) need deb-src entries: mirror the
 # machine's own package sources with their type changed, so no host is named here.
