@@ -5,6 +5,7 @@
 # built into the module, whose licences ask for them wherever it goes.
 # Run as: cmake -DTEMPLATE=page_web.html -DSCRIPT=sorvane.js -DMODULE=sorvane.wasm
 #               -DLICENSE=LICENSE "-DNOTICES=title|file;..." -DOUTPUT=sorvane.html -P inline-page.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/licence-notices.cmake)
 file(READ ${TEMPLATE} page)
 file(READ ${SCRIPT} script)
 # Inside a script element the first "</script" ends it, wherever it stands.
@@ -21,13 +22,7 @@ file(READ ${LICENSE} licences)
 string(APPEND licences "
 sorvane.html has the following built in, each under its own licence.
 ")
-foreach(notice IN LISTS NOTICES)
-  string(REPLACE "|" ";" notice "${notice}")
-  list(GET notice 0 title)
-  list(GET notice 1 file)
-  file(READ ${file} body)
-  string(APPEND licences "\n\n======== ${title} ========\n\n${body}")
-endforeach()
+sorvane_append_notices(licences ${NOTICES})
 foreach(forbidden "-->" "<!--" "--!>")
   string(FIND "${licences}" "${forbidden}" at)
   if(NOT at EQUAL -1)

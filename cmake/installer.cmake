@@ -28,7 +28,8 @@ add_custom_command(
           -DVORBIS_SOURCE=${CMAKE_BINARY_DIR}/libvorbis-build/src/libvorbis_cross
           -DMINGW_COPYRIGHT=/usr/share/doc/mingw-w64-common/copyright
           -P ${CMAKE_SOURCE_DIR}/cmake/windows-licence.cmake
-  DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/cmake/windows-licence.cmake libjpeg_cross libvorbis_cross
+  DEPENDS ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/cmake/windows-licence.cmake
+          ${CMAKE_SOURCE_DIR}/cmake/licence-notices.cmake libjpeg_cross libvorbis_cross
   VERBATIM)
 set(SORVANE_SETUP ${CMAKE_BINARY_DIR}/SorvaneSetup.exe)
 add_custom_command(

@@ -73,6 +73,7 @@ add_custom_command(
           -DLICENSE=${CMAKE_SOURCE_DIR}/LICENSE "-DNOTICES=${SORVANE_PAGE_NOTICES}" -DOUTPUT=${SORVANE_PAGE}
           -P ${CMAKE_SOURCE_DIR}/cmake/inline-page.cmake
   DEPENDS sorvane_script ${CMAKE_SOURCE_DIR}/shell/page_web.html ${CMAKE_SOURCE_DIR}/cmake/inline-page.cmake
+          ${CMAKE_SOURCE_DIR}/cmake/licence-notices.cmake
           ${CMAKE_SOURCE_DIR}/LICENSE
   COMMENT "Writing the page"
   VERBATIM)

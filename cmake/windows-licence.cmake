@@ -5,24 +5,19 @@
 #   cmake -DOUTPUT=License.txt -DLICENSE=LICENSE -DJPEG_SOURCE=<libjpeg-turbo>
 #         -DOGG_SOURCE=<libogg> -DVORBIS_SOURCE=<libvorbis>
 #         -DMINGW_COPYRIGHT=<Debian's copyright file of MinGW-w64> -P windows-licence.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/licence-notices.cmake)
 file(READ ${LICENSE} text)
 string(APPEND text "
 Sorvane.scr has the following libraries built in, each under its own licence.
 GCC's runtime libraries, also built in, are under the GCC Runtime Library
 Exception, which asks for no notice.
 ")
-foreach(notice
-    "libjpeg-turbo|${JPEG_SOURCE}/LICENSE.md"
-    "libjpeg-turbo: the IJG licence|${JPEG_SOURCE}/README.ijg"
-    "libogg|${OGG_SOURCE}/COPYING"
-    "libvorbis|${VORBIS_SOURCE}/COPYING"
-    "MinGW-w64's runtime and winpthreads|${MINGW_COPYRIGHT}")
-  string(REPLACE "|" ";" notice "${notice}")
-  list(GET notice 0 title)
-  list(GET notice 1 file)
-  file(READ ${file} body)
-  string(APPEND text "\n\n======== ${title} ========\n\n${body}")
-endforeach()
+sorvane_append_notices(text
+  "libjpeg-turbo|${JPEG_SOURCE}/LICENSE.md"
+  "libjpeg-turbo: the IJG licence|${JPEG_SOURCE}/README.ijg"
+  "libogg|${OGG_SOURCE}/COPYING"
+  "libvorbis|${VORBIS_SOURCE}/COPYING"
+  "MinGW-w64's runtime and winpthreads|${MINGW_COPYRIGHT}")
 string(REPLACE "\r\n" "\n" text "${text}")
 string(REPLACE "\n" "\r\n" text "${text}")
 file(WRITE ${OUTPUT} "${text}")
