@@ -65,13 +65,17 @@ struct Camera {
 using VisibleTiles = std::array<bool, kMaxNeighbours>;
 
 void SetRS(Frame& frame, uint32_t state, uint32_t value) { frame.gpu.SetRenderState(state, value); }
-void SetTSS(Frame& frame, uint32_t stage, uint32_t type, uint32_t value) { frame.gpu.SetStageState(stage, type, value); }
+void SetTSS(Frame& frame, uint32_t stage, uint32_t type, uint32_t value) {
+  frame.gpu.SetStageState(stage, type, value);
+}
 void SetStageFilters(Frame& frame, uint32_t stage, uint32_t filter) {
   SetTSS(frame, stage, D3DTSS_MAGFILTER, filter);
   SetTSS(frame, stage, D3DTSS_MINFILTER, filter);
 }
 
-Texture* CausticTexture(const Frame& frame) { return frame.resources.textures[kFirstCausticTexture + frame.state.causticFrame]; }
+Texture* CausticTexture(const Frame& frame) {
+  return frame.resources.textures[kFirstCausticTexture + frame.state.causticFrame];
+}
 
 void SetModulatingStages(Frame& frame) {
   frame.gpu.SetModulatingStage(0);
@@ -135,7 +139,8 @@ VisibleTiles CullTiles(Frame& frame, const Camera& camera) {
     const SeabedTile& t = frame.world.tiles[n.tile];
     const float x = t.column * kTileSize + kTileSize / 2;
     const float z = t.row * kTileSize + kTileSize / 2;
-    visible[i] = n.tile == camera.tile || SphereInFrustum(frame.state.frustumPlanes, x, t.centreHeight, z, kTileCullRadius);
+    visible[i] =
+        n.tile == camera.tile || SphereInFrustum(frame.state.frustumPlanes, x, t.centreHeight, z, kTileCullRadius);
   }
   return visible;
 }
@@ -174,17 +179,17 @@ void DrawSurfaceLayer(Frame& frame, float ceilingY) {
 // operations are the rest of the scene's.
 void SetCeilingStates(Frame& frame) {
   frame.gpu.SetRenderStates({{D3DRS_ZENABLE, 0},
-                         {D3DRS_ZWRITEENABLE, 0},
-                         {D3DRS_ALPHABLENDENABLE, 0},
-                         {D3DRS_ALPHATESTENABLE, 0},
-                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
-                         {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
-                         {D3DRS_CULLMODE, D3DCULL_CW},
-                         {D3DRS_FOGENABLE, 1},
-                         {D3DRS_FOGCOLOR, frame.resources.colours.surfaceColour}});
+                             {D3DRS_ZWRITEENABLE, 0},
+                             {D3DRS_ALPHABLENDENABLE, 0},
+                             {D3DRS_ALPHATESTENABLE, 0},
+                             {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                             {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
+                             {D3DRS_CULLMODE, D3DCULL_CW},
+                             {D3DRS_FOGENABLE, 1},
+                             {D3DRS_FOGCOLOR, frame.resources.colours.surfaceColour}});
   frame.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
-                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
-                        {0, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+                            {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                            {0, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
   frame.gpu.SetModulatingStage(1);
   frame.gpu.SetLinearSampling(0);
 }
@@ -214,16 +219,16 @@ bool DrawCeiling(Frame& frame, const Camera& camera) {
 // stages are the ceiling's, with no textures.
 void SetBackdropStates(Frame& frame) {
   frame.gpu.SetRenderStates({{D3DRS_ZENABLE, 0},
-                         {D3DRS_ZWRITEENABLE, 0},
-                         {D3DRS_ALPHABLENDENABLE, 1},
-                         {D3DRS_ALPHATESTENABLE, 0},
-                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
-                         {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
-                         {D3DRS_CULLMODE, D3DCULL_NONE},
-                         {D3DRS_FOGENABLE, 0}});
+                             {D3DRS_ZWRITEENABLE, 0},
+                             {D3DRS_ALPHABLENDENABLE, 1},
+                             {D3DRS_ALPHATESTENABLE, 0},
+                             {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                             {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
+                             {D3DRS_CULLMODE, D3DCULL_NONE},
+                             {D3DRS_FOGENABLE, 0}});
   frame.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
-                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
-                        {0, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+                            {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                            {0, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
   frame.gpu.SetModulatingStage(1);
 }
 
@@ -247,19 +252,19 @@ void DrawBackdrop(Frame& frame) {
 // depth-tested, back faces culled.
 void SetSeabedStates(Frame& frame) {
   frame.gpu.SetRenderStates({{D3DRS_CULLMODE, D3DCULL_CW},
-                         {D3DRS_FOGCOLOR, frame.resources.colours.clearColour},
-                         {D3DRS_ALPHABLENDENABLE, 0},
-                         {D3DRS_FOGENABLE, 1},
-                         {D3DRS_ZENABLE, 1},
-                         {D3DRS_ZWRITEENABLE, 1},
-                         {D3DRS_ALPHATESTENABLE, 0},
-                         {D3DRS_FOGEND, FloatState(0.4f)}});
+                             {D3DRS_FOGCOLOR, frame.resources.colours.clearColour},
+                             {D3DRS_ALPHABLENDENABLE, 0},
+                             {D3DRS_FOGENABLE, 1},
+                             {D3DRS_ZENABLE, 1},
+                             {D3DRS_ZWRITEENABLE, 1},
+                             {D3DRS_ALPHATESTENABLE, 0},
+                             {D3DRS_FOGEND, FloatState(0.4f)}});
   frame.gpu.SetStageStates({{0, D3DTSS_COLOROP, D3DTOP_SELECTARG1},
-                        {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
-                        {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
-                        {1, D3DTSS_COLORARG1, D3DTA_TEXTURE},
-                        {1, D3DTSS_COLORARG2, D3DTA_CURRENT},
-                        {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
+                            {0, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                            {1, D3DTSS_COLOROP, D3DTOP_MODULATE},
+                            {1, D3DTSS_COLORARG1, D3DTA_TEXTURE},
+                            {1, D3DTSS_COLORARG2, D3DTA_CURRENT},
+                            {1, D3DTSS_ALPHAOP, D3DTOP_DISABLE}});
   frame.gpu.SetLinearSampling(0);
   frame.gpu.SetLinearSampling(1);
 }
@@ -277,8 +282,9 @@ void DrawSeabed(Frame& frame, const Camera& camera, const VisibleTiles& visible)
   for (int i = 0; i < centre.neighbourCount; ++i) {
     if (!visible[i]) continue;
     const int tile = centre.neighbours[i].tile;
+    const SeabedTile& t = frame.world.tiles[tile];
     frame.state.matrixStack.Push();
-    frame.state.matrixStack.Translate(frame.world.tiles[tile].column * kTileSize, 0.0f, frame.world.tiles[tile].row * kTileSize);
+    frame.state.matrixStack.Translate(t.column * kTileSize, 0.0f, t.row * kTileSize);
     d.SetTransform(D3DTS_WORLD, frame.state.matrixStack.Top());
     d.SetStreamSource(0, frame.resources.tileBuffers[tile], sizeof(SceneryVertex));
     d.DrawIndexedPrimitive(D3DPT_TRIANGLESTRIP, 0, kTileVertexCount, 0, kSeabedStripTriangles);
@@ -311,15 +317,15 @@ void RiseBubbles(Frame& frame, const Camera& camera, const VisibleTiles& visible
 // on for itself.
 void SetFishStates(Frame& frame) {
   frame.gpu.SetRenderStates({{D3DRS_ZENABLE, 1},
-                         {D3DRS_ZWRITEENABLE, 1},
-                         {D3DRS_ALPHABLENDENABLE, 1},
-                         {D3DRS_ALPHATESTENABLE, 0},
-                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
-                         {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
-                         {D3DRS_CULLMODE, D3DCULL_NONE},
-                         {D3DRS_FOGENABLE, 1},
-                         {D3DRS_FOGCOLOR, frame.resources.colours.clearColour},
-                         {D3DRS_FOGEND, FloatState(0.4f)}});
+                             {D3DRS_ZWRITEENABLE, 1},
+                             {D3DRS_ALPHABLENDENABLE, 1},
+                             {D3DRS_ALPHATESTENABLE, 0},
+                             {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                             {D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA},
+                             {D3DRS_CULLMODE, D3DCULL_NONE},
+                             {D3DRS_FOGENABLE, 1},
+                             {D3DRS_FOGCOLOR, frame.resources.colours.clearColour},
+                             {D3DRS_FOGEND, FloatState(0.4f)}});
   SetModulatingStages(frame);
   frame.gpu.device.SetTexture(1, CausticTexture(frame));
   frame.gpu.SetLinearSampling(1);
@@ -339,10 +345,11 @@ FishView ViewOfFish(const Frame& frame, std::array<FishViewPlane, 6>& planes) {
 void MoveAndDrawSchool(Frame& frame) {
   std::array<FishViewPlane, 6> planes;
   const FishView view = ViewOfFish(frame, planes);
-  AdvanceSchool(frame.state.fishRenderer, view, frame.world.school.fish.get(), frame.world.school.count, frame.world.map.gWave);
-  const FishDrawTarget target{frame.gpu, frame.state.matrixStack, frame.resources.fishBuffers, frame.world.fishModels.species(),
-                              &frame.resources.textures[kFirstFishTexture]};
-  frame.state.fishFigures = DrawSchool(frame.state.fishRenderer, target, view, frame.world.school.fish.get());
+  FishSchool& school = frame.world.school;
+  AdvanceSchool(frame.state.fishRenderer, view, school.fish.get(), school.count, frame.world.map.gWave);
+  const FishDrawTarget target{frame.gpu, frame.state.matrixStack, frame.resources.fishBuffers,
+                              frame.world.fishModels.species(), &frame.resources.textures[kFirstFishTexture]};
+  frame.state.fishFigures = DrawSchool(frame.state.fishRenderer, target, view, school.fish.get());
 }
 
 // The next cycle plans around where the camera stands now, while the frame
@@ -357,7 +364,8 @@ void DrawRays(Frame& frame) {
   frame.gpu.device.SetTransform(D3DTS_WORLD, frame.state.matrixStack.Top());
   frame.gpu.device.SetVertexShader(kColourVertexFvf);
   const Plane& far = frame.state.frustumPlanes[kFarPlane];
-  frame.resources.lightRays.UpdateAndDraw(frame.gpu, {far.a, far.b, far.c}, frame.state.cameraX, 0.0f, frame.state.cameraZ);
+  frame.resources.lightRays.UpdateAndDraw(frame.gpu, {far.a, far.b, far.c}, frame.state.cameraX, 0.0f,
+                                          frame.state.cameraZ);
 }
 
 void AdvanceShimmer(FrameState& state) {
@@ -368,12 +376,12 @@ void AdvanceShimmer(FrameState& state) {
 // texture.
 void SetOverlayStates(Frame& frame, uint32_t destBlend) {
   frame.gpu.SetRenderStates({{D3DRS_ZENABLE, 0},
-                         {D3DRS_ALPHABLENDENABLE, 1},
-                         {D3DRS_ALPHATESTENABLE, 0},
-                         {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
-                         {D3DRS_DESTBLEND, destBlend},
-                         {D3DRS_CULLMODE, D3DCULL_NONE},
-                         {D3DRS_FOGENABLE, 0}});
+                             {D3DRS_ALPHABLENDENABLE, 1},
+                             {D3DRS_ALPHATESTENABLE, 0},
+                             {D3DRS_SRCBLEND, D3DBLEND_SRCALPHA},
+                             {D3DRS_DESTBLEND, destBlend},
+                             {D3DRS_CULLMODE, D3DCULL_NONE},
+                             {D3DRS_FOGENABLE, 0}});
   SetModulatingStages(frame);
   frame.gpu.SetLinearSampling(0);
 }
@@ -412,7 +420,8 @@ bool DrawFade(Frame& frame) {
   uint8_t* data = nullptr;
   if (Failed(d.LockVertexBuffer(frame.resources.shimmerQuad, 0, 0, &data, D3DLOCK_DISCARD))) return false;
   const auto alpha = static_cast<uint32_t>(std::clamp(static_cast<int>(frame.state.fadeLevel * 255.0f), 0, 255));
-  const float corners[6][2] = {{1.3f, -1.0f}, {-1.3f, -1.0f}, {-1.3f, 1.0f}, {-1.3f, 1.0f}, {1.3f, -1.0f}, {1.3f, 1.0f}};
+  const float corners[6][2] = {{1.3f, -1.0f}, {-1.3f, -1.0f}, {-1.3f, 1.0f},
+                               {-1.3f, 1.0f}, {1.3f, -1.0f}, {1.3f, 1.0f}};
   auto* v = reinterpret_cast<ColourVertex*>(data);
   for (int i = 0; i < 6; ++i) v[i] = {corners[i][0], corners[i][1], 0.5f, alpha << 24, 0.0f, 0.0f};
   d.UnlockVertexBuffer(frame.resources.shimmerQuad);

@@ -191,7 +191,7 @@ void BindMesh(ObjectPass& p, int mesh) {
 void DrawMesh(ObjectPass& p, int mesh) {
   const MeshBuffers& b = p.resources.meshBuffers[mesh];
   p.gpu.device.DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, static_cast<uint32_t>(b.vertexCount), 0,
-                                static_cast<uint32_t>(b.indexCount / 3));
+                                    static_cast<uint32_t>(b.indexCount / 3));
 }
 
 // Push, make the object's matrix the top, hand it to the device (as the world,
